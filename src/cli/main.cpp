@@ -1,0 +1,56 @@
+// papyra-cli entry: picks the subcommand and runs it.
+
+#include "cli.h"
+
+#include "common/apppaths.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+void printHelp(QTextStream &out)
+{
+    out << "usage: papyra-cli SUBCOMMAND [ARGUMENTS]\n\nSubcommands:\n";
+    QList<TCliCommand> sorted = CliCommands();
+    std::sort(sorted.begin(), sorted.end(), [](const TCliCommand &a, const TCliCommand &b) { return a.name < b.name; });
+    for (const TCliCommand &c : sorted)
+        out << "  " << c.usage.leftJustified(44) << " " << c.summary << '\n';
+    out.flush();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    InitAppPaths();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
+
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty()) {
+        printHelp(err);
+        return 2;
+    }
+    const QString name = args.takeFirst();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
+        printHelp(out);
+        return 0;
+    }
+    for (const TCliCommand &c : CliCommands()) {
+        if (c.name == name) {
+            TCliContext context{args, out, err};
+            const int status = c.run(context);
+            out.flush();
+            err.flush();
+            return status;
+        }
+    }
+    err << "papyra-cli: unknown subcommand '" << name << "' (see papyra-cli --help)" << Qt::endl;
+    return 2;
+}
