@@ -3,6 +3,20 @@
 #include "apppaths.h"
 #include "componentsaver.h"
 
+namespace {
+TVarkoConfig *g_config = nullptr;
+} // namespace
+
+TVarkoConfig *VarkoConfig()
+{
+    return g_config;
+}
+
+void SetVarkoConfig(TVarkoConfig *config)
+{
+    g_config = config;
+}
+
 QString TVarkoConfig::defaultLDGPath()
 {
     return HomeDir() + QStringLiteral("ldg_zx");

@@ -96,3 +96,7 @@ private:
     QString m_companyDirectory;
     QString m_companyName;
 };
+
+// The configuration object of the running program (set by the start-up; null before).
+TVarkoConfig *VarkoConfig();
+void SetVarkoConfig(TVarkoConfig *config);

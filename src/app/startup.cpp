@@ -1,0 +1,69 @@
+#include "startup.h"
+
+#include "frm_errorlog.h"
+#include "frm_varkoconfig.h"
+
+#include "common/apppaths.h"
+#include "common/switches.h"
+#include "common/varkoconfig.h"
+#include "widgets/twmessages.h"
+#include "widgets/twwindows.h"
+
+#include <memory>
+
+namespace {
+
+// Errors that escape an event handler go to the error log view, made (hidden) on the
+// first one.
+std::unique_ptr<TfrmErrorLog> g_errorLog;
+
+bool logUnhandledError(const QString &message)
+{
+    TfrmErrorLog *log = TfrmErrorLog::instance();
+    if (!log) {
+        g_errorLog = std::make_unique<TfrmErrorLog>();
+        log = g_errorLog.get();
+    }
+    log->AddEntry(message, 0);
+    return true;
+}
+
+} // namespace
+
+int RunPapyra(int argc, char **argv)
+{
+    TGuardedApplication app(argc, argv);
+
+    // Module start-up: paths first, then the switches, the test-mode flag and the
+    // configuration (its saver, its defaults, the registry values).
+    InitAppPaths();
+    SetCommandLineParameters(QCoreApplication::arguments().mid(1));
+    TWidgetUserInterface ui;
+    ui.setErrorSink(logUnhandledError);
+    SetUserInterface(&ui);
+    SetTestMode(SwitchPresent(QStringLiteral("/TESTMODE")));
+    TVarkoConfig config;
+    SetVarkoConfig(&config);
+    // The stored ledger mode never takes effect: the switch decides at every start.
+    config.setUseLDGZX(SwitchPresent(QStringLiteral("/LDG")));
+
+    QCoreApplication::setApplicationName(QStringLiteral("Papyra"));
+    TraceStartup(QStringLiteral("Application initialized"));
+
+    // The long-lived windows. The configuration view stands in as the main window.
+    auto mainWindow = std::make_unique<TfrmVarkoConfig>(nullptr, &config);
+    mainWindow->setWindowTitle(QStringLiteral("Papyra - Konfiguracja programu"));
+    mainWindow->setMinimumSize(640, 465);
+    mainWindow->resize(800, 600);
+    CenterOnScreen(mainWindow.get());
+    mainWindow->show();
+
+    const int status = app.exec();
+
+    // Closing the main window writes the configuration.
+    config.Save();
+    g_errorLog.reset();
+    SetVarkoConfig(nullptr);
+    SetUserInterface(nullptr);
+    return status;
+}
