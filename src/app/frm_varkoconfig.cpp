@@ -43,6 +43,11 @@ QLabel *caption(const QString &text, QWidget *parent)
 
 } // namespace
 
+std::function<bool(const QString &, const QStringList &, const QString &)> TfrmVarkoConfig::StartProcess =
+    [](const QString &program, const QStringList &parameters, const QString &workingDir) {
+        return QProcess::startDetached(program, parameters, workingDir);
+    };
+
 TfrmVarkoConfig::TfrmVarkoConfig(QWidget *parent, TVarkoConfig *config)
     : QWidget(parent), m_config(config ? config : VarkoConfig())
 {
@@ -245,7 +250,7 @@ void TfrmVarkoConfig::RestartProgram()
     for (QString &p : parameters)
         p = p.trimmed();
     parameters.removeAll(QString());
-    QProcess::startDetached(QCoreApplication::applicationFilePath(), parameters, AppDir());
+    StartProcess(QCoreApplication::applicationFilePath(), parameters, AppDir());
     if (QWidget *main = window())
         main->close();
 }

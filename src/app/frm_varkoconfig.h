@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -26,6 +28,9 @@ public:
 
     // Starts a new instance with the same parameters and closes the main window.
     void RestartProgram();
+    // How a new instance is started (program, parameters, working directory); tests
+    // replace it.
+    static std::function<bool(const QString &, const QStringList &, const QString &)> StartProcess;
 
     TCategoryPanel *panelGeneral() const { return m_general; }
     TCategoryPanel *panelDatabase() const { return m_database; }

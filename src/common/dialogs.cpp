@@ -15,6 +15,7 @@ struct Seam
     QQueue<QPair<bool, QString>> inputs;
     QList<TShownBox> shown;
     QStringList notices;
+    QString lastBrowseStart;
     QDateTime now;
 };
 
@@ -83,6 +84,7 @@ void HideNotice()
 QString BrowseFolder(const QString &title, const QString &startDir)
 {
     Seam &s = seam();
+    s.lastBrowseStart = startDir;
     if (!s.folders.isEmpty())
         return s.folders.dequeue();
     return s.ui ? s.ui->browseFolder(title, startDir) : QString();
@@ -157,6 +159,11 @@ QStringList notices()
     return seam().notices;
 }
 
+QString lastBrowseStart()
+{
+    return seam().lastBrowseStart;
+}
+
 void clear()
 {
     Seam &s = seam();
@@ -166,6 +173,7 @@ void clear()
     s.inputs.clear();
     s.shown.clear();
     s.notices.clear();
+    s.lastBrowseStart.clear();
 }
 
 } // namespace DialogSeam

@@ -64,6 +64,8 @@ void presetInput(bool ok, const QString &value = QString());
 // Every box asked for since the last clear, in order (preset or not).
 const QList<TShownBox> &shownBoxes();
 QStringList notices();
+// The start folder of the last folder browser asked for.
+QString lastBrowseStart();
 void clear();
 } // namespace DialogSeam
 

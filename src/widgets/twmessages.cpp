@@ -166,8 +166,13 @@ TGuardedApplication::TGuardedApplication(int &argc, char **argv)
 
 bool TGuardedApplication::notify(QObject *receiver, QEvent *event)
 {
+    return DeliverGuarded([&] { return QApplication::notify(receiver, event); });
+}
+
+bool DeliverGuarded(const std::function<bool()> &deliver)
+{
     try {
-        return QApplication::notify(receiver, event);
+        return deliver();
     } catch (const std::exception &e) {
         ReportUnhandledError(QString::fromLocal8Bit(e.what()));
     } catch (...) {

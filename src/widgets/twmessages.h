@@ -55,8 +55,11 @@ private:
     std::function<bool(const QString &)> m_errorSink;
 };
 
-// Routes exceptions that escape an event handler to ReportUnhandledError instead of
-// ending the process.
+// Runs one delivery of an event; an exception that escapes it goes to
+// ReportUnhandledError instead of ending the process.
+bool DeliverGuarded(const std::function<bool()> &deliver);
+
+// The application object, whose every event delivery is guarded.
 class TGuardedApplication : public QApplication
 {
     Q_OBJECT
