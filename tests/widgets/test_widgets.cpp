@@ -1,5 +1,9 @@
 #include "widgets/twcategorypanel.h"
 #include "widgets/twmessages.h"
+#include "widgets/twplacement.h"
+#include "testsupport.h"
+
+#include <QFile>
 #include "widgets/twwindows.h"
 
 #include <QToolButton>
@@ -168,4 +172,41 @@ TEST(CategoryPanel, TitleClickToggles)
     QTest::mouseClick(panel.titleButton(), Qt::LeftButton);
     EXPECT_FALSE(panel.isCollapsed());
     EXPECT_TRUE(panel.content()->isVisible());
+}
+
+TEST(FormPlacement, RegistryAndSettingsFileStores)
+{
+    TTestDir dir;
+    QWidget window;
+    window.setGeometry(40, 60, 300, 200);
+    TFormPlacement reg(TFormPlacement::Registry, QStringLiteral("Software\\Zelto\\Varko"), QStringLiteral("Sumator"));
+    reg.setStoreLocation(dir.file(QStringLiteral("registry.ini")));
+    ASSERT_TRUE(reg.save(&window));
+    EXPECT_TRUE(reg.writeString(QStringLiteral("InitialDir"), QStringLiteral("/dane/notatki")));
+    QFile f(dir.file(QStringLiteral("registry.ini")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("[Software\\Zelto\\Varko\\Sumator]")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Width=\"300\"")));
+
+    QWidget again;
+    ASSERT_TRUE(reg.restore(&again));
+    EXPECT_EQ(again.geometry(), QRect(40, 60, 300, 200));
+    EXPECT_EQ(reg.readString(QStringLiteral("InitialDir")), QStringLiteral("/dane/notatki"));
+    EXPECT_EQ(reg.readString(QStringLiteral("Missing"), QStringLiteral("def")), QStringLiteral("def"));
+
+    TFormPlacement ini(TFormPlacement::SettingsFile, QStringLiteral("zeltovarko.ini"), QStringLiteral("printmanager"));
+    ini.setStoreLocation(dir.path());
+    window.setGeometry(10, 20, 333, 222);
+    ASSERT_TRUE(ini.save(&window));
+    EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("zeltovarko.ini"))));
+    QWidget third;
+    ASSERT_TRUE(ini.restore(&third));
+    EXPECT_EQ(third.size(), QSize(333, 222));
+
+    TFormPlacement off(TFormPlacement::Registry, QStringLiteral("Software\\Zelto\\Varko"), QStringLiteral("Other"));
+    off.setStoreLocation(dir.file(QStringLiteral("registry.ini")));
+    EXPECT_FALSE(off.restore(&third)); // nothing stored yet
+    off.setActive(false);
+    EXPECT_FALSE(off.save(&window));
 }
