@@ -214,4 +214,29 @@ QString valueToText(const QObject *object, const QString &name)
     return index >= 0 ? valueToText(object, object->metaObject()->property(index)) : QString();
 }
 
+bool isObjectKind(const QMetaProperty &property)
+{
+    return (property.metaType().flags() & QMetaType::PointerToQObject) != 0;
+}
+
+QObject *readObject(const QObject *object, const QMetaProperty &property)
+{
+    if (!object || !isObjectKind(property))
+        return nullptr;
+    return property.read(object).value<QObject *>();
+}
+
+bool writeObject(QObject *object, const QMetaProperty &property, QObject *target)
+{
+    if (!object || !isObjectKind(property) || !property.isWritable())
+        return false;
+    const QMetaObject *wanted = property.metaType().metaObject();
+    if (target && wanted && !target->metaObject()->inherits(wanted))
+        return false;
+    // Qt classes keep QObject as their first base, so the pointer value is the same for
+    // every class along the chain.
+    QVariant value(property.metaType(), &target);
+    return property.write(object, value);
+}
+
 } // namespace PropertyText

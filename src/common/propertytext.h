@@ -28,4 +28,12 @@ bool setFromText(QObject *object, const QMetaProperty &property, const QString &
 bool setFromText(QObject *object, const QString &name, const QString &text);
 QString valueToText(const QObject *object, const QString &name);
 
+// Object-valued properties: pointers to a QObject class (sub-objects such as a font, or
+// references to other components).
+bool isObjectKind(const QMetaProperty &property);
+QObject *readObject(const QObject *object, const QMetaProperty &property);
+// Assigns target (none allowed). False, and nothing changes, when target is not of the
+// property's class, the property is read-only or the write fails.
+bool writeObject(QObject *object, const QMetaProperty &property, QObject *target);
+
 } // namespace PropertyText
