@@ -127,7 +127,7 @@ private:
             number += '0';
         const std::size_t pointAt = number.find(".E");
         if (pointAt != std::string::npos)
-            number.insert(pointAt + 1, "0");
+            number = number.substr(0, pointAt + 1) + "0" + number.substr(pointAt + 1);
         const char *first = number.data();
         const char *last = first + number.size();
         if (*first == '+')

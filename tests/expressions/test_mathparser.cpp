@@ -4,6 +4,11 @@
 
 #include <cmath>
 
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << text.toStdString();
+}
+
 namespace {
 
 struct ValueCase

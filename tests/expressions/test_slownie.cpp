@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << text.toStdString();
+}
+
 namespace {
 
 struct WordsCase
