@@ -4,7 +4,7 @@
 
 #include "common/apppaths.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <cstdio>
@@ -25,7 +25,11 @@ void printHelp(QTextStream &out)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // Text measuring and PDF output need the font database of a GUI application; the
+    // offscreen platform gives it without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     InitAppPaths();
     QTextStream out(stdout);
     QTextStream err(stderr);
