@@ -6,6 +6,7 @@
 #include "common/apppaths.h"
 #include "common/switches.h"
 #include "common/varkoconfig.h"
+#include "versioncheck/ui/frm_versioncheck.h"
 #include "widgets/twmessages.h"
 #include "widgets/twwindows.h"
 
@@ -49,6 +50,14 @@ int RunPapyra(int argc, char **argv)
 
     QCoreApplication::setApplicationName(QStringLiteral("Papyra"));
     TraceStartup(QStringLiteral("Application initialized"));
+
+    // No-go ends the process at once: no window, nothing saved.
+    if (!StartupCheck(AppDir() + QStringLiteral("startup.ini"))) {
+        SetVarkoConfig(nullptr);
+        SetUserInterface(nullptr);
+        return 0;
+    }
+    TraceStartup(QStringLiteral("Installed files checked"));
 
     // The long-lived windows. The configuration view stands in as the main window.
     auto mainWindow = std::make_unique<TfrmVarkoConfig>(nullptr, &config);
