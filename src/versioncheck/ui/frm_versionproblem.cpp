@@ -31,7 +31,7 @@ TfrmVersionProblem::TfrmVersionProblem(QWidget *parent)
     m_list->setRootIsDecorated(false);
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
     m_list->header()->setStretchLastSection(true);
-    m_list->setColumnWidth(0, 260);
+    m_list->setColumnWidth(0, 320);
 
     m_runAnyway = new QPushButton(QStringLiteral("Mimo to uruchom program"), this);
     m_runAnyway->setObjectName(QStringLiteral("btnRunAnyway"));
