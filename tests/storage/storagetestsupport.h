@@ -1,0 +1,131 @@
+#pragma once
+// Fakes of the form window and its factory, and fresh databases for the storage tests.
+
+#include "storage/documentform.h"
+#include "storage/frm_formstorage.h"
+
+#include "common/dialogs.h"
+#include "common/varkoconfig.h"
+
+#include "testsupport.h"
+
+#include <QMap>
+
+#include <functional>
+#include <memory>
+
+class TFakeForm : public IDocumentForm
+{
+public:
+    explicit TFakeForm(const QString &id, const QString &category = QStringLiteral("PIT"))
+        : m_id(id)
+        , m_category(category)
+    {
+    }
+    QString ID() const override { return m_id; }
+    QString Category() const override { return m_category; }
+    QString Title() const override { return m_title; }
+    void setTitle(const QString &v) override { m_title = v; }
+    QString ShortTitle() const override { return m_shortTitle; }
+    void setShortTitle(const QString &v) override { m_shortTitle = v; }
+    QString Description(int i) const override { return m_descriptions[i - 1]; }
+    void setDescription(int i, const QString &v) override { m_descriptions[i - 1] = v; }
+    QString Comment() const override { return m_comment; }
+    void setComment(const QString &v) override { m_comment = v; }
+    QString Company() const override { return m_company; }
+    void setCompany(const QString &v) override { m_company = v; }
+    QString GetFieldValues() const override { return m_values; }
+    void LoadFieldValues(const QString &text) override
+    {
+        ++m_resets;
+        m_values = text;
+    }
+    QString GetFieldComments() const override { return m_fieldComments; }
+    void SetFieldComments(const QString &text) override { m_fieldComments = text; }
+    void NewDocument() override
+    {
+        ++m_newDocuments;
+        m_values.clear();
+    }
+    void setImportEnabled(bool v) override { m_importEnabled = v; }
+    void setConfirmEscape(bool v) override { m_confirmEscape = v; }
+    void setOnClickExpand(bool v) override { m_onClickExpand = v; }
+    // The "user": edits the form while it is shown and answers OK or Cancel.
+    bool ShowModalOK() override
+    {
+        ++m_shown;
+        if (m_onShow)
+            m_onShow(*this);
+        return m_answerOK;
+    }
+
+    QString m_id;
+    QString m_category;
+    QString m_title;
+    QString m_shortTitle;
+    QString m_descriptions[3];
+    QString m_comment;
+    QString m_company;
+    QString m_values;
+    QString m_fieldComments;
+    bool m_importEnabled = false;
+    bool m_confirmEscape = true;
+    bool m_onClickExpand = false;
+    bool m_answerOK = true;
+    int m_shown = 0;
+    int m_newDocuments = 0;
+    int m_resets = 0;
+    std::function<void(TFakeForm &)> m_onShow;
+};
+
+class TFakeProvider : public IDocumentFormProvider
+{
+public:
+    TFakeForm *add(const QString &id, const QString &category = QStringLiteral("PIT"));
+    IDocumentForm *GetFormByID(const QString &formID) override;
+    QStringList m_asked;
+
+private:
+    QMap<QString, std::shared_ptr<TFakeForm>> m_forms;
+};
+
+// Counts notices shown and hidden.
+class TNoticeCounter : public TUserInterface
+{
+public:
+    TNoticeCounter() { SetUserInterface(this); }
+    ~TNoticeCounter() override { SetUserInterface(nullptr); }
+    int showBox(int, const QString &, const QString &) override { return mrNo; }
+    void showNotice(const QString &) override { ++m_open; }
+    void hideNotice() override { --m_open; }
+    QString browseFolder(const QString &, const QString &) override { return QString(); }
+    QString saveFileName(const QString &, const QString &, const QString &, const QString &) override { return QString(); }
+    QString openFileName(const QString &, const QString &, const QString &) override { return QString(); }
+    bool inputQuery(const QString &, const QString &, QString &) override { return false; }
+    void reportUnhandledError(const QString &) override {}
+    int m_open = 0;
+};
+
+// A temporary directory with a fresh copy of the shipped empty database in it, a
+// configuration of its own, and a database module pointed at it.
+class TStorageFixture
+{
+public:
+    TStorageFixture();
+    QString databaseFile() const { return m_dir.file(QStringLiteral("firma.gdb")); }
+    // A module on the fixture's database, opened.
+    std::unique_ptr<TFormsDatabase> open();
+    // Adds a document through a fake form; returns its ID (0 on failure).
+    int add(TFormsDatabase &db, const QString &formID, const QString &d1, const QString &d2 = QString(),
+            const QString &d3 = QString(), const QString &company = QString(), const QString &category = QStringLiteral("PIT"));
+    // A scalar through a connection of its own (independent of the module under test).
+    QVariant scalar(const QString &sql);
+    bool exec(const QString &sql);
+
+    TTestDir m_dir;
+    std::unique_ptr<TVarkoConfig> m_config;
+    TFakeProvider m_provider;
+};
+
+// The description texts of every row of the list, in list order.
+QStringList ListedDescriptions(TFormsDatabase &db);
