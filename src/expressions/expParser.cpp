@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -56,6 +57,10 @@ public:
         const long double v = expression();
         if (m_token.kind != TokenKind::End)
             throw ParseFailure{TMathParser::peOperatorExpected, m_token.start};
+        // Intermediate results may use the whole extended range, but the value handed on
+        // must be a double: a larger one would reach the caller as infinity.
+        if (std::fabs(v) > std::numeric_limits<double>::max())
+            rangeFailure();
         return v;
     }
 

@@ -41,7 +41,8 @@ public:
     // OnParseError) instead.
     void Parse();
 
-    // Result of the last Parse; 0 after an error.
+    // Result of the last Parse; 0 after an error. Intermediate results use the extended
+    // range, a final value beyond the range of the double fails like a range check.
     double ParseValue() const { return double(m_value); }
     long double ParseValueExtended() const { return m_value; }
     bool ParseError() const { return m_parseError; }

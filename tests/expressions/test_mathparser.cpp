@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"(-2)^2", 0, 7}, ErrorCase{"-2^2", 0, 5}, ErrorCase{"0^2", 0, 4},
         ErrorCase{"5 MOD 0.4", 0, 10}, ErrorCase{"EXP(11357)", 0, 11}, ErrorCase{"ROUND(1E10)", 0, 12},
         ErrorCase{"TRUNC(-1E10)", 0, 13}, ErrorCase{"COS(1E19)", 0, 10}, ErrorCase{"SQR(1E2467)", 0, 12},
-        ErrorCase{"10^5000", 0, 8}, ErrorCase{"2*!", 0, 3}, ErrorCase{"-!", 0, 2},
+        ErrorCase{"10^5000", 0, 8}, ErrorCase{"EXP(11356)", 0, 11}, ErrorCase{"1E400", 0, 6}, ErrorCase{"2*!", 0, 3}, ErrorCase{"-!", 0, 2},
         // syntax
         ErrorCase{"1E12345", 4, 7}, ErrorCase{"", 3, 1}, ErrorCase{"1+", 3, 3}, ErrorCase{"--3", 3, 2},
         ErrorCase{"+3", 3, 1}, ErrorCase{"X", 3, 1}, ErrorCase{"2 X", 4, 3}, ErrorCase{"ABS 3", 5, 5},
