@@ -25,11 +25,13 @@ CREATE TABLE FORMS (
   CONSTRAINT PK_FORMS PRIMARY KEY (ID)
 );
 
-/* Lists are filtered by form type, category and company and sorted by these columns. */
+/* Lists are filtered by form type, category and company, and shown in one of three orders;
+   with an index for each order the first screen of a long list is read without sorting it. */
 CREATE INDEX FORMS_FORMID ON FORMS (FORMID);
-CREATE INDEX FORMS_CATEGORY ON FORMS (CATEGORY);
 CREATE INDEX FORMS_COMPANYCODE ON FORMS (COMPANYCODE);
+CREATE INDEX FORMS_DESCRIPTION ON FORMS (DESCRIPTION1, DESCRIPTION2);
 CREATE INDEX FORMS_EDITDATE ON FORMS (EDITDATE);
+CREATE INDEX FORMS_CATEGORY_DATE ON FORMS (CATEGORY, EDITDATE);
 
 CREATE GENERATOR SEQ_ID;
 

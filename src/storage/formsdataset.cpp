@@ -40,46 +40,102 @@ TFormsDataSet::TFormsDataSet(const QString &connectionName)
 {
 }
 
+TFormsDataSet::~TFormsDataSet() = default;
+
 void TFormsDataSet::open(const QStringList &statementLines)
 {
     close();
     static const QRegularExpression selectAll(QStringLiteral("^\\s*select\\s+\\*"),
                                               QRegularExpression::CaseInsensitiveOption);
-    QString statement = statementLines.join(u'\n');
-    statement.replace(selectAll, QStringLiteral("SELECT ID"));
-    m_keyStatement = statement;
+    static const QRegularExpression orderBy(QStringLiteral("\\s+order\\s+by\\s.*$"),
+                                            QRegularExpression::CaseInsensitiveOption
+                                                | QRegularExpression::DotMatchesEverythingOption);
+    const QString statement = statementLines.join(u'\n');
+    QString keys = statement;
+    keys.replace(selectAll, QStringLiteral("SELECT ID"));
+    QString count = statement;
+    count.replace(selectAll, QStringLiteral("SELECT COUNT(*)"));
+    count.remove(orderBy);
+    m_keyStatement = keys;
 
-    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
-    query.setForwardOnly(true);
-    if (!query.exec(statement))
-        throw EDatabaseError(QStringLiteral("Błąd zapytania o listę dokumentów:\n") + engineText(query.lastError()));
-    QList<int> keys;
-    while (query.next())
-        keys.append(query.value(0).toInt());
-    m_keys = std::move(keys);
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    QSqlQuery counter(db);
+    counter.setForwardOnly(true);
+    if (!counter.exec(count) || !counter.next())
+        throw EDatabaseError(QStringLiteral("Błąd zapytania o listę dokumentów:\n") + engineText(counter.lastError()));
+    const int rows = counter.value(0).toInt();
+    counter.finish();
+
+    auto cursor = std::make_unique<QSqlQuery>(db);
+    cursor->setForwardOnly(true);
+    if (!cursor->exec(keys))
+        throw EDatabaseError(QStringLiteral("Błąd zapytania o listę dokumentów:\n") + engineText(cursor->lastError()));
+    m_cursor = std::move(cursor);
+    m_count = rows;
     m_open = true;
-    m_current = m_keys.isEmpty() ? -1 : 0;
+    ensureKeys(0);
+    m_current = m_count > 0 ? 0 : -1;
+}
+
+void TFormsDataSet::closeCursor()
+{
+    if (m_cursor) {
+        m_cursor->finish();
+        m_cursor.reset();
+    }
 }
 
 void TFormsDataSet::close()
 {
+    closeCursor();
     m_open = false;
     m_keys.clear();
     m_rows.clear();
+    m_count = 0;
     m_current = -1;
+}
+
+void TFormsDataSet::ensureKeys(int index)
+{
+    while (m_keys.size() <= index && m_cursor) {
+        if (m_cursor->next()) {
+            m_keys.append(m_cursor->value(0).toInt());
+        } else {
+            // Another process may have deleted rows since they were counted.
+            closeCursor();
+            m_count = int(m_keys.size());
+        }
+    }
+    if (m_cursor && m_keys.size() >= m_count) {
+        // Rows added since counting are left for the next refresh.
+        closeCursor();
+    }
 }
 
 void TFormsDataSet::setRecNo(int index)
 {
-    if (m_keys.isEmpty())
+    if (m_count == 0) {
         m_current = -1;
-    else
-        m_current = qBound(0, index, int(m_keys.size()) - 1);
+        return;
+    }
+    index = qBound(0, index, m_count - 1);
+    ensureKeys(index);
+    m_current = qMin(index, m_count - 1);
 }
 
 bool TFormsDataSet::locate(int id)
 {
-    const qsizetype index = m_keys.indexOf(id);
+    qsizetype index = m_keys.indexOf(id);
+    while (index < 0 && m_cursor) {
+        const qsizetype before = m_keys.size();
+        ensureKeys(int(before) + kPageSize - 1);
+        for (qsizetype i = before; i < m_keys.size(); ++i) {
+            if (m_keys.at(i) == id) {
+                index = i;
+                break;
+            }
+        }
+    }
     if (index < 0)
         return false;
     m_current = int(index);
@@ -93,7 +149,10 @@ int TFormsDataSet::currentID() const
 
 TFormRow TFormsDataSet::row(int index)
 {
-    if (index < 0 || index >= m_keys.size())
+    if (index < 0 || index >= m_count)
+        return TFormRow();
+    ensureKeys(qMin(index - index % kPageSize + kPageSize, m_count) - 1);
+    if (index >= m_keys.size())
         return TFormRow();
     const int id = m_keys.at(index);
     auto it = m_rows.constFind(id);
@@ -166,6 +225,8 @@ void TFormsDataSet::removeCurrent()
         return;
     m_rows.remove(m_keys.at(m_current));
     m_keys.removeAt(m_current);
-    if (m_current >= m_keys.size())
-        m_current = int(m_keys.size()) - 1;
+    --m_count;
+    ensureKeys(m_current);
+    if (m_current >= m_count)
+        m_current = m_count - 1;
 }

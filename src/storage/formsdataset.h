@@ -1,8 +1,9 @@
 #pragma once
 // The rows behind a document list. A list may hold a hundred thousand documents, so the
-// data set runs its statement for the keys only, in the statement's order, and reads the
-// list columns of a row the first time it is looked at (a page of rows at a time). The
-// large texts (field values, notes, comment) are read for one row when asked for.
+// data set counts the rows, runs its statement for the keys only, in the statement's order,
+// and takes keys from that cursor only as far as rows are looked at; the list columns of a
+// row are read the first time it is looked at (a page of rows at a time). The large texts
+// (field values, notes, comment) are read for one row when asked for.
 
 #include <QDate>
 #include <QHash>
@@ -10,7 +11,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <stdexcept>
+
+class QSqlQuery;
 
 // A connection or statement error that reaches the caller; the text is Polish and can be
 // shown as it is.
@@ -56,6 +60,7 @@ class TFormsDataSet
 {
 public:
     explicit TFormsDataSet(const QString &connectionName);
+    ~TFormsDataSet();
 
     // Runs the statement (lines as built by the list query builder, "SELECT * ..." first).
     // Throws EDatabaseError; the data set is closed then.
@@ -63,7 +68,7 @@ public:
     void close();
     bool isOpen() const { return m_open; }
 
-    int recordCount() const { return int(m_keys.size()); }
+    int recordCount() const { return m_count; }
     // Current row index, -1 when the data set is empty or closed.
     int recNo() const { return m_current; }
     void setRecNo(int index);
@@ -86,10 +91,15 @@ public:
 
 private:
     void fetchPage(int index);
+    // Takes keys from the cursor until index is covered or the cursor ends.
+    void ensureKeys(int index);
+    void closeCursor();
 
     QString m_connectionName;
     bool m_open = false;
-    QList<int> m_keys;
+    QList<int> m_keys; // the keys taken from the cursor so far
+    std::unique_ptr<QSqlQuery> m_cursor;
+    int m_count = 0;
     QHash<int, TFormRow> m_rows;
     int m_current = -1;
     QString m_keyStatement;

@@ -315,6 +315,14 @@ void TFormsDatabase::Refresh()
 
 void TFormsDatabase::Commit()
 {
+    commitPending(true);
+}
+
+// Reads are not held in a transaction of their own here (each list query reads the latest
+// committed state), so after the commit the connection stays as it is: reconnecting would
+// cost more than the whole save and show nothing new. Only the list is opened again.
+void TFormsDatabase::commitPending(bool reopen)
+{
     m_currentID = m_postedID != 0 ? m_postedID : m_dataSet.currentID();
     if (!m_transactionActive)
         return;
@@ -324,7 +332,15 @@ void TFormsDatabase::Commit()
     m_postedID = 0;
     if (!committed)
         throw EDatabaseError(QStringLiteral("Błąd zatwierdzania zmian w bazie danych:\n") + engineText(db.lastError()));
-    Open();
+    if (!reopen)
+        return;
+    if (!db.isOpen()) {
+        Open();
+        return;
+    }
+    m_dataSet.open(m_statement);
+    if (m_currentID != 0)
+        m_dataSet.locate(m_currentID);
 }
 
 // ---- filters ----
@@ -431,7 +447,8 @@ bool TFormsDatabase::SaveDocument(IDocumentForm *form, bool append)
             throw EDatabaseError(QStringLiteral("document no longer stored"));
         post.finish();
         m_postedID = id;
-        Commit();
+        // Commit followed by Refresh; the list is opened once, by the refresh.
+        commitPending(false);
         Refresh();
         return true;
     } catch (...) {
@@ -618,7 +635,7 @@ void TFormsDatabase::SetShortComment(const QString &text)
             throw EDatabaseError(engineText(post.lastError()));
         post.finish();
         m_postedID = row.ID;
-        Commit();
+        commitPending(false);
         Refresh();
     } catch (...) {
         rollbackPending();

@@ -146,6 +146,7 @@ private:
     void connectDatabase(const QString &target);
     void disconnectDatabase();
     void upgradeCheck();
+    void commitPending(bool reopen);
     bool loadFormFromCurrentRow(IDocumentForm *form, int &id);
     bool runDocument(const QString &notice, bool copy);
     void setPendingError(const QString &message);
