@@ -19,7 +19,8 @@ int findProperty(const QObject *object, const QString &name)
     if (!object)
         return -1;
     const QMetaObject *meta = object->metaObject();
-    for (int i = 0; i < meta->propertyCount(); ++i) {
+    // The most derived class first: a class's own "Width" wins over an inherited "width".
+    for (int i = meta->propertyCount() - 1; i >= 0; --i) {
         if (publishedName(meta->property(i)).compare(name.trimmed(), Qt::CaseInsensitive) == 0)
             return i;
     }

@@ -98,10 +98,14 @@ void TControlValueSetter::SetControlValue(QObject *control, const QString &text)
     if (qobject_cast<QCheckBox *>(control) || qobject_cast<QRadioButton *>(control)) {
         auto *button = static_cast<QAbstractButton *>(control);
         // A radio button can only be cleared with its group's exclusivity out of the way.
-        const bool exclusive = button->autoExclusive();
-        button->setAutoExclusive(false);
-        button->setChecked(text == QLatin1String("1"));
-        button->setAutoExclusive(exclusive);
+        if (text == QLatin1String("1")) {
+            button->setChecked(true);
+        } else {
+            const bool exclusive = button->autoExclusive();
+            button->setAutoExclusive(false);
+            button->setChecked(false);
+            button->setAutoExclusive(exclusive);
+        }
     }
     if (auto *group = qobject_cast<TRadioGroup *>(control)) {
         int index = 0;

@@ -66,6 +66,13 @@ QList<QObject *> TFormCreator::created() const
     return out;
 }
 
+bool TFormCreator::IsFormClass(const QObject *component)
+{
+    // A widget without parent is a window to the toolkit; what counts here is the class.
+    return component && (component->inherits("TForm") || component->inherits("QDialog")
+                         || component->inherits("QMainWindow"));
+}
+
 bool TFormCreator::IsWindowedControl(const QObject *component)
 {
     auto *w = qobject_cast<const QWidget *>(component);
@@ -103,7 +110,7 @@ void TFormCreator::createComponents(const TXmlNode *parentNode, QWidget *contain
                 if (named && named != component && IsWindowedControl(named))
                     parent = static_cast<QWidget *>(named);
             }
-            if (control->isWindow()) {
+            if (IsFormClass(control)) {
                 // A form inside a form: no caption or border, filling its parent.
                 control->setWindowFlags(Qt::Widget);
                 Vcl::PlaceControl(control, parent);

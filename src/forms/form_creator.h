@@ -46,6 +46,8 @@ public:
     // Controls that can hold other controls (labels, shapes, images, bevels and flat
     // buttons cannot).
     static bool IsWindowedControl(const QObject *component);
+    // Window classes: forms, dialogs, main windows (embedded when a description creates one).
+    static bool IsFormClass(const QObject *component);
 
     // The components created by the last build, in creation order.
     QList<QObject *> created() const;

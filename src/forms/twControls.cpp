@@ -1370,6 +1370,13 @@ TPageControl::TPageControl(QWidget *parent)
     resize(289, 193);
 }
 
+TPageControl::~TPageControl()
+{
+    for (int i = 0; i < count(); ++i)
+        if (auto *sheet = qobject_cast<TTabSheet *>(widget(i)))
+            sheet->forgetPageControl();
+}
+
 TTabSheet *TPageControl::ActivePage() const
 {
     return qobject_cast<TTabSheet *>(currentWidget());

@@ -328,7 +328,7 @@ public:
     void setWidth(int width) { m_width = width; }
     Vcl::TAlignment Alignment() const { return m_alignment; }
     void setAlignment(Vcl::TAlignment alignment) { m_alignment = alignment; }
-    int Tag() const { return Vcl::Tag(this); }
+    int Tag() const { return Vcl::StoredTag(this); }
     void setTag(int tag) { Vcl::SetTag(this, tag); }
 
 private:
@@ -912,6 +912,8 @@ public:
     void setPageIndex(int index);
     int ImageIndex() const { return m_imageIndex; }
     void setImageIndex(int index) { m_imageIndex = index; }
+    // Called by a page control that is going away.
+    void forgetPageControl() { m_pageControl = nullptr; }
 
 private:
     QString m_caption;
@@ -931,6 +933,7 @@ class TPageControl : public QTabWidget
     Q_PROPERTY(Vcl::TTabPosition TabPosition READ TabPosition WRITE setTabPosition)
 public:
     Q_INVOKABLE explicit TPageControl(QWidget *parent = nullptr);
+    ~TPageControl() override;
     TTabSheet *ActivePage() const;
     void setActivePage(TTabSheet *sheet);
     void setActivePageIndex(int index);
@@ -1176,7 +1179,7 @@ public:
     void setCaption(const QString &caption);
     QString Hint() const { return m_hint; }
     void setHint(const QString &hint);
-    int Tag() const { return Vcl::Tag(this); }
+    int Tag() const { return Vcl::StoredTag(this); }
     void setTag(int tag) { Vcl::SetTag(this, tag); }
     int ImageIndex() const { return m_imageIndex; }
     void setImageIndex(int index) { m_imageIndex = index; }

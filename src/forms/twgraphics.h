@@ -133,7 +133,7 @@ public:                                                                         
     void tw_setAlign(Vcl::TAlign v) { Vcl::SetAlign(this, v); }                                     \
     Vcl::TAnchors tw_anchors() const { return Vcl::Anchors(this); }                                 \
     void tw_setAnchors(Vcl::TAnchors v) { Vcl::SetAnchors(this, v); }                               \
-    int tw_tag() const { return Vcl::Tag(this); }                                                   \
+    int tw_tag() const { return Vcl::StoredTag(this); }                                                   \
     void tw_setTag(int v) { Vcl::SetTag(this, v); }                                                 \
     bool tw_visible() const { return Vcl::Visible(this); }                                          \
     void tw_setVisible(bool v) { setVisible(v); }                                                   \

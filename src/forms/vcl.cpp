@@ -225,6 +225,11 @@ int Tag(const QObject *component)
     return index >= 0 ? component->metaObject()->property(index).read(component).toInt() : 0;
 }
 
+int StoredTag(const QObject *component)
+{
+    return component ? component->property(tagKey).toInt() : 0;
+}
+
 void SetTag(QObject *component, int tag)
 {
     component->setProperty(tagKey, tag);

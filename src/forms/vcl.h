@@ -128,8 +128,11 @@ QColor ToQColor(int color);
 
 // --- state shared by every control -------------------------------------------------
 
+// A component's tag, whichever way its class keeps it.
 int Tag(const QObject *component);
 void SetTag(QObject *component, int tag);
+// The tag kept for the classes of this library (0 when never set).
+int StoredTag(const QObject *component);
 
 TAlign Align(const QWidget *control);
 void SetAlign(QWidget *control, TAlign align);
