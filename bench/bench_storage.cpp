@@ -4,6 +4,7 @@
 // The database is generated once into $PAPYRA_BENCH_DB (default /tmp/papyra-bench-100k.gdb)
 // and reused by later runs.
 
+#include "storage/documentrecord.h"
 #include "storage/firebirdenv.h"
 #include "storage/frm_formstorage.h"
 
@@ -97,32 +98,6 @@ bool generate(const QString &file)
     QSqlDatabase::removeDatabase(QStringLiteral("fill"));
     return ok;
 }
-
-class TBenchForm : public IDocumentForm
-{
-public:
-    QString ID() const override { return QStringLiteral("{FORM-3}"); }
-    QString Category() const override { return QStringLiteral("PIT"); }
-    QString Title() const override { return QStringLiteral("Formularz 3"); }
-    void setTitle(const QString &) override {}
-    QString ShortTitle() const override { return QStringLiteral("F3"); }
-    void setShortTitle(const QString &) override {}
-    QString Description(int i) const override { return i == 1 ? QStringLiteral("Nowy dokument") : QString(); }
-    void setDescription(int, const QString &) override {}
-    QString Comment() const override { return QString(); }
-    void setComment(const QString &) override {}
-    QString Company() const override { return QStringLiteral("DEFAULT"); }
-    void setCompany(const QString &) override {}
-    QString GetFieldValues() const override { return QStringLiteral("1=Nowy\r\n2=dokument\r\n"); }
-    void LoadFieldValues(const QString &) override {}
-    QString GetFieldComments() const override { return QString(); }
-    void SetFieldComments(const QString &) override {}
-    void NewDocument() override {}
-    void setImportEnabled(bool) override {}
-    void setConfirmEscape(bool) override {}
-    void setOnClickExpand(bool) override {}
-    bool ShowModalOK() override { return true; }
-};
 
 struct TBench
 {
@@ -231,7 +206,11 @@ void BM_SaveCommitRefresh(benchmark::State &state)
     db.ClearFilters();
     db.SetFormIDFilter(QStringLiteral("{FORM-3}"));
     db.Refresh();
-    TBenchForm form;
+    TDocumentRecord form(QStringLiteral("{FORM-3}"), QStringLiteral("PIT"));
+    form.m_title = QStringLiteral("Formularz 3");
+    form.m_descriptions[0] = QStringLiteral("Nowy dokument");
+    form.m_company = QStringLiteral("DEFAULT");
+    form.m_values = QStringLiteral("1=Nowy\r\n2=dokument\r\n");
     for (auto _ : state) {
         if (!db.SaveDocument(&form, true))
             state.SkipWithError("save failed");

@@ -2,6 +2,7 @@
 
 #include "cli.h"
 
+#include "storage/documentrecord.h"
 #include "storage/firebirdenv.h"
 #include "storage/frm_formstorage.h"
 
@@ -24,41 +25,6 @@ const QString kAddUsage = QStringLiteral(
 const QString kListUsage = QStringLiteral(
     "db list|query FILE [--form-id ID] [--category CAT] [--search TEXT] [--from dd.mm.yyyy] [--to dd.mm.yyyy] "
     "[--company CODE] [--all-companies] [--sort 0|1|2]");
-
-// A document made from the command line, saved through the same path as a form window.
-class TCliDocument : public IDocumentForm
-{
-public:
-    QString ID() const override { return m_id; }
-    QString Category() const override { return m_category; }
-    QString Title() const override { return m_title; }
-    void setTitle(const QString &v) override { m_title = v; }
-    QString ShortTitle() const override { return m_shortTitle; }
-    void setShortTitle(const QString &v) override { m_shortTitle = v; }
-    QString Description(int i) const override { return m_descriptions[qBound(1, i, 3) - 1]; }
-    void setDescription(int i, const QString &v) override { m_descriptions[qBound(1, i, 3) - 1] = v; }
-    QString Comment() const override { return QString(); }
-    void setComment(const QString &) override {}
-    QString Company() const override { return m_company; }
-    void setCompany(const QString &v) override { m_company = v; }
-    QString GetFieldValues() const override { return m_values; }
-    void LoadFieldValues(const QString &text) override { m_values = text; }
-    QString GetFieldComments() const override { return QString(); }
-    void SetFieldComments(const QString &) override {}
-    void NewDocument() override {}
-    void setImportEnabled(bool) override {}
-    void setConfirmEscape(bool) override {}
-    void setOnClickExpand(bool) override {}
-    bool ShowModalOK() override { return true; }
-
-    QString m_id;
-    QString m_category;
-    QString m_title;
-    QString m_shortTitle;
-    QString m_descriptions[3];
-    QString m_company;
-    QString m_values;
-};
 
 // "--name value" pairs and bare flags; false on anything unknown or a missing value.
 bool parseOptions(const QStringList &args, const QStringList &valued, const QStringList &flags,
@@ -141,7 +107,7 @@ int runAdd(TCliContext &c, const QStringList &args, TVarkoConfig &config)
     if (!dateOption(o, QStringLiteral("--date"), date))
         return CliUsageError(c, kAddUsage);
 
-    TCliDocument doc;
+    TDocumentRecord doc;
     doc.m_id = o.value(QStringLiteral("--form-id"));
     doc.m_category = o.value(QStringLiteral("--category"));
     doc.m_title = o.value(QStringLiteral("--title"));

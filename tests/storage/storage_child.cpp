@@ -1,6 +1,7 @@
 // A second process on a test database: "save FILE TEXT" stores a document, prints its ID
 // and waits to be killed; "hold FILE" opens the database, prints "open" and waits.
 
+#include "storage/documentrecord.h"
 #include "storage/frm_formstorage.h"
 
 #include "common/varkoconfig.h"
@@ -10,36 +11,6 @@
 
 #include <cstdio>
 
-namespace {
-
-class TChildForm : public IDocumentForm
-{
-public:
-    QString ID() const override { return QStringLiteral("{CHILD}"); }
-    QString Category() const override { return QStringLiteral("PIT"); }
-    QString Title() const override { return QStringLiteral("Dziecko"); }
-    void setTitle(const QString &) override {}
-    QString ShortTitle() const override { return QString(); }
-    void setShortTitle(const QString &) override {}
-    QString Description(int i) const override { return i == 1 ? m_text : QString(); }
-    void setDescription(int, const QString &) override {}
-    QString Comment() const override { return QString(); }
-    void setComment(const QString &) override {}
-    QString Company() const override { return QStringLiteral("DEFAULT"); }
-    void setCompany(const QString &) override {}
-    QString GetFieldValues() const override { return QStringLiteral("1=") + m_text + QStringLiteral("\r\n"); }
-    void LoadFieldValues(const QString &) override {}
-    QString GetFieldComments() const override { return QString(); }
-    void SetFieldComments(const QString &) override {}
-    void NewDocument() override {}
-    void setImportEnabled(bool) override {}
-    void setConfirmEscape(bool) override {}
-    void setOnClickExpand(bool) override {}
-    bool ShowModalOK() override { return true; }
-    QString m_text;
-};
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -59,8 +30,11 @@ int main(int argc, char **argv)
         return 1;
     }
     if (args[0] == QLatin1String("save")) {
-        TChildForm form;
-        form.m_text = args.value(2);
+        TDocumentRecord form(QStringLiteral("{CHILD}"), QStringLiteral("PIT"));
+        form.m_title = QStringLiteral("Dziecko");
+        form.m_company = QStringLiteral("DEFAULT");
+        form.m_descriptions[0] = args.value(2);
+        form.m_values = QStringLiteral("1=") + args.value(2) + QStringLiteral("\r\n");
         if (!db.SaveDocument(&form, true))
             return 1;
         std::fprintf(stdout, "%d\n", db.CurrentID());

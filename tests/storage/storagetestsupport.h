@@ -1,7 +1,7 @@
 #pragma once
 // Fakes of the form window and its factory, and fresh databases for the storage tests.
 
-#include "storage/documentform.h"
+#include "storage/documentrecord.h"
 #include "storage/frm_formstorage.h"
 
 #include "common/dialogs.h"
@@ -14,43 +14,19 @@
 #include <functional>
 #include <memory>
 
-class TFakeForm : public IDocumentForm
+// The "user" of a form window: edits the document while it is shown and answers OK or Cancel.
+class TFakeForm : public TDocumentRecord
 {
 public:
     explicit TFakeForm(const QString &id, const QString &category = QStringLiteral("PIT"))
-        : m_id(id)
-        , m_category(category)
+        : TDocumentRecord(id, category)
     {
     }
-    QString ID() const override { return m_id; }
-    QString Category() const override { return m_category; }
-    QString Title() const override { return m_title; }
-    void setTitle(const QString &v) override { m_title = v; }
-    QString ShortTitle() const override { return m_shortTitle; }
-    void setShortTitle(const QString &v) override { m_shortTitle = v; }
-    QString Description(int i) const override { return m_descriptions[i - 1]; }
-    void setDescription(int i, const QString &v) override { m_descriptions[i - 1] = v; }
-    QString Comment() const override { return m_comment; }
-    void setComment(const QString &v) override { m_comment = v; }
-    QString Company() const override { return m_company; }
-    void setCompany(const QString &v) override { m_company = v; }
-    QString GetFieldValues() const override { return m_values; }
-    void LoadFieldValues(const QString &text) override
-    {
-        ++m_resets;
-        m_values = text;
-    }
-    QString GetFieldComments() const override { return m_fieldComments; }
-    void SetFieldComments(const QString &text) override { m_fieldComments = text; }
     void NewDocument() override
     {
         ++m_newDocuments;
-        m_values.clear();
+        TDocumentRecord::NewDocument();
     }
-    void setImportEnabled(bool v) override { m_importEnabled = v; }
-    void setConfirmEscape(bool v) override { m_confirmEscape = v; }
-    void setOnClickExpand(bool v) override { m_onClickExpand = v; }
-    // The "user": edits the form while it is shown and answers OK or Cancel.
     bool ShowModalOK() override
     {
         ++m_shown;
@@ -59,22 +35,9 @@ public:
         return m_answerOK;
     }
 
-    QString m_id;
-    QString m_category;
-    QString m_title;
-    QString m_shortTitle;
-    QString m_descriptions[3];
-    QString m_comment;
-    QString m_company;
-    QString m_values;
-    QString m_fieldComments;
-    bool m_importEnabled = false;
-    bool m_confirmEscape = true;
-    bool m_onClickExpand = false;
     bool m_answerOK = true;
     int m_shown = 0;
     int m_newDocuments = 0;
-    int m_resets = 0;
     std::function<void(TFakeForm &)> m_onShow;
 };
 
