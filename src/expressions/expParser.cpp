@@ -133,6 +133,31 @@ private:
         const std::size_t pointAt = number.find(".E");
         if (pointAt != std::string::npos)
             number = number.substr(0, pointAt + 1) + "0" + number.substr(pointAt + 1);
+        // Plain decimals of up to 18 digits: one exact division, correctly rounded, and much
+        // cheaper than the general conversion.
+        if (number.size() <= 19 && number.find('E') == std::string::npos) {
+            unsigned long long mantissa = 0;
+            int digits = 0;
+            int decimals = 0;
+            bool afterPoint = false;
+            for (const char ch : number) {
+                if (ch == '.') {
+                    afterPoint = true;
+                    continue;
+                }
+                mantissa = mantissa * 10 + unsigned(ch - '0');
+                ++digits;
+                if (afterPoint)
+                    ++decimals;
+            }
+            if (digits <= 18) {
+                static constexpr long double powers[] = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L, 1e7L, 1e8L, 1e9L,
+                                                         1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L};
+                m_token.kind = TokenKind::Number;
+                m_token.value = (long double)mantissa / powers[decimals];
+                return;
+            }
+        }
         const char *first = number.data();
         const char *last = first + number.size();
         if (*first == '+')

@@ -826,33 +826,36 @@ private:
             }
             ++m_pos;
         }
-        const QString number = m_text.mid(from, m_pos - from);
-        if (bad || (exponent && exponentDigits == 0) || number.size() > kMaxNumberLength)
+        const int length = m_pos - from;
+        if (bad || (exponent && exponentDigits == 0) || length > kMaxNumberLength)
             fail(QStringLiteral("Bad numeric format"));
+        // Room for the digits plus the "0" put before a leading point and after a bare one.
+        char latin[kMaxNumberLength + 3];
+        int used = 0;
+        if (m_text[from] == QLatin1Char('.'))
+            latin[used++] = '0';
+        for (int i = from; i < m_pos; ++i) {
+            latin[used++] = char(m_text[i].unicode());
+            // "5." and "5.e3" are numbers; from_chars wants a digit after the point.
+            if (m_text[i] == QLatin1Char('.') && (i + 1 == m_pos || !isDigit(m_text[i + 1])))
+                latin[used++] = '0';
+        }
         if (!point && !exponent) {
-            bool ok = false;
-            const qint64 v = number.toLongLong(&ok);
-            if (ok && v <= std::numeric_limits<qint32>::max()) {
+            qint64 v = 0;
+            for (int i = 0; i < used && v <= std::numeric_limits<qint32>::max(); ++i)
+                v = v * 10 + (latin[i] - '0');
+            if (v <= std::numeric_limits<qint32>::max()) {
                 m_token.kind = TokenKind::Integer;
                 m_token.intValue = qint32(v);
             } else {
                 m_token.kind = TokenKind::String;
-                m_token.text = number;
+                m_token.text = m_text.mid(from, length);
             }
             return;
         }
-        std::string latin = number.toStdString();
-        // "5." and "5.e3" are numbers; from_chars wants a digit after the point.
-        const std::size_t dot = latin.find('.');
-        if (dot != std::string::npos && (dot + 1 == latin.size() || !std::isdigit((unsigned char)latin[dot + 1])))
-            latin.insert(dot + 1, "0");
-        if (latin[0] == '.')
-            latin.insert(0, "0");
         double v = 0;
-        const char *first = latin.data();
-        const char *last = first + latin.size();
-        const auto result = std::from_chars(first, last, v);
-        if (result.ec != std::errc() || result.ptr != last || !std::isfinite(v))
+        const auto result = std::from_chars(latin, latin + used, v);
+        if (result.ec != std::errc() || result.ptr != latin + used || !std::isfinite(v))
             fail(QStringLiteral("Bad numeric format"));
         m_token.kind = TokenKind::Float;
         m_token.floatValue = v;

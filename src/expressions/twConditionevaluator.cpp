@@ -99,18 +99,17 @@ TConditionDialogs *TConditionEvaluator::dialogs() const
 
 TConditionEvaluator::TConditionType TConditionEvaluator::ReadTypePrefix(QString &text)
 {
-    const QString upper = text.toUpper();
-    if (upper.startsWith(QLatin1String("STR"))) {
+    if (text.startsWith(QLatin1String("STR"), Qt::CaseInsensitive)) {
         text = text.mid(3).trimmed();
         return ctString;
     }
     if (text.contains(QLatin1Char('\'')))
         return ctString;
-    if (upper.startsWith(QLatin1String("NUM"))) {
+    if (text.startsWith(QLatin1String("NUM"), Qt::CaseInsensitive)) {
         text = text.mid(3).trimmed();
         return ctNumeric;
     }
-    if (upper.startsWith(QLatin1String("BOOL"))) {
+    if (text.startsWith(QLatin1String("BOOL"), Qt::CaseInsensitive)) {
         text = text.mid(4).trimmed();
         return ctBoolean;
     }

@@ -51,8 +51,8 @@ public:
     bool Destroying() const { return m_destroying; }
 
     // Bounds of reference substitution, so that a value referring to itself ends.
-    static constexpr int kMaxReferenceReplacements = 4096;
-    static constexpr int kMaxSubstitutedLength = 65536;
+    static constexpr int kMaxReferenceReplacements = 1000;
+    static constexpr int kMaxSubstitutedLength = 16384;
 
     virtual QString GetReferenceValue(const QString &name);
     virtual void SubstituteReferences(QString &text);
