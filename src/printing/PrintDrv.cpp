@@ -107,6 +107,7 @@ bool TMWPrintObject::BeginDocument()
     }
     m_open = true;
     m_cancelled = false;
+    m_pageLimitReached = false;
     m_pages = TMWPages();
     m_pages.pages.emplace_back();
     m_zoom = 1.0;
@@ -129,6 +130,10 @@ void TMWPrintObject::NewPage()
 {
     if (!m_open)
         return;
+    if (m_recording && totalPages() >= m_pageLimit) {
+        m_pageLimitReached = true;
+        return;
+    }
     PushFont();
     if (OnNewPage)
         OnNewPage(*this);

@@ -222,6 +222,9 @@ public:
     bool documentOpen() const { return m_open; }
     bool recording() const { return m_recording; }
     bool cancelled() const { return m_cancelled; }
+    // Recording stops making pages at this count (further drawing lands on the last page).
+    void setPageLimit(int pages) { m_pageLimit = pages; }
+    bool pageLimitReached() const { return m_pageLimitReached; }
 
     // ---- units and metrics ----
     void SetMeasurement(TMeasurement unit);
@@ -342,6 +345,8 @@ private:
     bool m_open = false;
     bool m_recording = false;
     bool m_cancelled = false;
+    int m_pageLimit = 100000;
+    bool m_pageLimitReached = false;
     TDeviceMetrics m_metrics;
     double m_zoom = 1.0;
     double m_y = 0; // inches

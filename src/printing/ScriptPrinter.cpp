@@ -36,6 +36,7 @@ TScriptPrinter::TScriptPrinter(QObject *parent) : QObject(parent), m_items(&m_en
     m_engine.setStartPercent(P6_Full);
     m_engine.setAutoPageFeed(true);
     m_engine.SetMeasurement(mtMM);
+    m_engine.setPageLimit(kMaxPages);
 }
 
 TScriptPrinter::~TScriptPrinter() = default;
@@ -134,7 +135,7 @@ bool TScriptPrinter::budgetExceeded()
 {
     if (m_abort)
         return true;
-    if (++m_executed > kMaxCommands || m_engine.totalPages() > kMaxPages || !m_engine.documentOpen())
+    if (++m_executed > kMaxCommands || m_engine.pageLimitReached() || !m_engine.documentOpen())
         m_abort = true;
     return m_abort;
 }

@@ -2,6 +2,12 @@
 
 #include "common/codepage.h"
 
+void KeepRecording(TScriptPrinter &printer)
+{
+    printer.Engine().setOutputMode(TMWPrintObject::omRecordOnly);
+    printer.Engine().setShowProgress(false);
+}
+
 QString ScriptText(const QStringList &lines)
 {
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
@@ -14,8 +20,7 @@ TScriptRun RunScript(const QStringList &lines, const QStringList &params,
     const QString file = dir.write(QStringLiteral("test.scr"), Cp1250::encode(ScriptText(lines)));
     TScriptPrinter printer;
     printer.setScriptFile(file);
-    printer.Engine().setOutputMode(TMWPrintObject::omRecordOnly);
-    printer.Engine().setShowProgress(false);
+    KeepRecording(printer);
     for (const QString &p : params) {
         const qsizetype eq = p.indexOf(QLatin1Char('='));
         printer.AddParam(p.left(eq).toInt(), p.mid(eq + 1));

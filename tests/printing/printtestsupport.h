@@ -16,6 +16,8 @@ struct TScriptRun
     int pages = 0;
 };
 
+// The engine keeps its recording and shows no progress window.
+void KeepRecording(TScriptPrinter &printer);
 // Lines joined with CR LF, as the scripts are written.
 QString ScriptText(const QStringList &lines);
 TScriptRun RunScript(const QStringList &lines, const QStringList &params = {},

@@ -13,6 +13,20 @@
 #include <QPrinterInfo>
 #include <QSpinBox>
 
+namespace {
+
+// OK and Cancel under a small form; true when accepted.
+bool execWithButtons(QDialog &dialog, QFormLayout *form)
+{
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    form->addRow(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace
+
 TPrintUiImpl::~TPrintUiImpl()
 {
     delete m_bar;
@@ -60,11 +74,7 @@ bool TPrintUiImpl::askPageRange(TMWPrintObject &engine, int &first, int &last)
     to->setValue(total);
     form->addRow(QStringLiteral("Od strony:"), from);
     form->addRow(QStringLiteral("Do strony:"), to);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    form->addRow(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!execWithButtons(dialog, form))
         return false;
     first = std::min(from->value(), to->value());
     last = std::max(from->value(), to->value());
@@ -99,11 +109,7 @@ bool TPrintUiImpl::setupPrinter(QString &printerName)
     printers->addItems(AvailablePrinters());
     printers->setCurrentText(printerName);
     form->addRow(QStringLiteral("Drukarka:"), printers);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    form->addRow(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!execWithButtons(dialog, form))
         return false;
     printerName = printers->currentText();
     return true;
