@@ -4,10 +4,13 @@
 
 #include "common/apppaths.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -29,7 +32,13 @@ int main(int argc, char **argv)
     // offscreen platform gives it without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // Layout descriptions build real windows, which need the widget application.
+    std::unique_ptr<QGuiApplication> application;
+    if (argc > 1 && std::strcmp(argv[1], "layout") == 0)
+        application = std::make_unique<QApplication>(argc, argv);
+    else
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    QGuiApplication &app = *application;
     InitAppPaths();
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -5,6 +5,10 @@
 
 #include "common/twtools.h"
 
+#include "forms/classregistry.h"
+
+#include <QRegularExpression>
+
 namespace {
 
 bool isPlainEdit(const QObject *c)
@@ -116,4 +120,48 @@ void TControlValueSetter::SetControlValue(QObject *control, const QString &text)
         memo->setLines(text);
     else if (auto *plainMemo = qobject_cast<QPlainTextEdit *>(control))
         plainMemo->setPlainText(Vcl::SplitLines(text).join(QLatin1Char('\n')));
+}
+
+QObject *TControlValueSetter::FindField(const QObject *owner, int number)
+{
+    if (number <= 0)
+        return nullptr;
+    for (QObject *c : Components::Owned(owner))
+        if (Vcl::Tag(c) == number)
+            return c;
+    return nullptr;
+}
+
+QString TControlValueSetter::GetFieldValues(const QObject *owner) const
+{
+    QStringList lines;
+    for (QObject *c : Components::Owned(owner)) {
+        const int tag = Vcl::Tag(c);
+        if (tag <= 0)
+            continue;
+        QString value = GetControlValue(c);
+        value.replace(QLatin1String("\r\n"), QLatin1String("\\n"));
+        lines << QString::number(tag) + QLatin1Char('=') + value;
+    }
+    return lines.join(QLatin1String("\r\n"));
+}
+
+void TControlValueSetter::ApplyFieldValues(QObject *owner, const QString &text) const
+{
+    static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
+    for (const QString &line : text.split(breaks)) {
+        const int eq = line.indexOf(QLatin1Char('='));
+        if (eq < 0)
+            continue;
+        bool ok = false;
+        const int number = line.left(eq).trimmed().toInt(&ok);
+        if (!ok)
+            continue;
+        QObject *field = FindField(owner, number);
+        if (!field)
+            continue;
+        QString value = line.mid(eq + 1);
+        value.replace(QLatin1String("\\n"), QLatin1String("\r\n"));
+        SetControlValue(field, value);
+    }
 }
