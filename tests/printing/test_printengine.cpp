@@ -3,9 +3,11 @@
 #include "printing/PrintDrv.h"
 #include "printing/papersizes.h"
 #include "printing/printers.h"
+#include "printing/printfonts.h"
 #include "testsupport.h"
 
 #include <QFile>
+#include <QFontInfo>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSet>
@@ -80,6 +82,31 @@ TEST(PrintEngine, PdfPrinterIsAlwaysOffered)
 {
     EXPECT_TRUE(AvailablePrinters().contains(QStringLiteral("PDF file")));
     EXPECT_FALSE(CurrentPrinterName().isEmpty());
+}
+
+TEST(PrintEngine, FormFontsResolveToMetricTwins)
+{
+    const struct
+    {
+        const char *form;
+        const char *family;
+    } cases[] = {{"MS SANS SERIF", "Liberation Sans"}, {"Arial CE", "Liberation Sans"},
+                 {"Small Fonts", "Liberation Sans"},   {"MS Serif", "Liberation Serif"},
+                 {"Times New Roman", "Liberation Serif"}, {"COURIER NEW", "Liberation Mono"},
+                 {"DejaVu Sans", "DejaVu Sans"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.form);
+        const QString family = ResolveFormFontFamily(QString::fromUtf8(c.form));
+        EXPECT_EQ(family, QString::fromUtf8(c.family));
+        // The family must really be installed, or widths would come from a stand-in.
+        EXPECT_EQ(QFontInfo(MakeFormFont(TMWFontInfo{QString::fromUtf8(c.form), 10, 0, Qt::black})).family(), family);
+    }
+    // Arial's advance widths: "W" is 0.944 em and "i" 0.222 em at 10 points.
+    TMWPrintObject e;
+    e.SetMeasurement(mtInches);
+    e.SetFont(TMWFontInfo{QStringLiteral("Arial"), 10, 0, Qt::black});
+    EXPECT_NEAR(e.TextWidth(QStringLiteral("W")), 0.944 * 10 / 72, 0.002);
+    EXPECT_NEAR(e.TextWidth(QStringLiteral("i")), 0.222 * 10 / 72, 0.002);
 }
 
 TEST(PrintEngine, UnitConversions)
