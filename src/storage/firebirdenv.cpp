@@ -16,6 +16,11 @@
 
 namespace {
 
+// What the copy changes in the installed configuration. In SuperClassic each connection
+// keeps its own page cache, whose default (256 pages) makes every list query read the index
+// pages again; 2048 pages are 16 MB per connection.
+const char *const kOwnSettings[] = {"ServerMode = SuperClassic", "DefaultDbCachePages = 2048"};
+
 const char *const kRootCandidates[] = {
     "/usr/lib/x86_64-linux-gnu/firebird/3.0",
     "/usr/lib/aarch64-linux-gnu/firebird/3.0",
@@ -36,6 +41,8 @@ QString rootStamp(const QString &systemRoot)
 {
     QCryptographicHash hash(QCryptographicHash::Md5);
     hash.addData(systemRoot.toUtf8());
+    for (const char *setting : kOwnSettings)
+        hash.addData(QByteArray(setting));
     for (const char *name : {"firebird.conf", "firebird.msg", "plugins/libEngine12.so", "intl/libfbintl.so",
                              "intl/fbintl.conf", "plugins.conf"}) {
         const QFileInfo info(systemRoot + u'/' + QString::fromLatin1(name));
@@ -64,21 +71,24 @@ bool copyTree(const QString &from, const QString &to)
     return true;
 }
 
-// Turns any ServerMode line of the installed configuration into a comment and selects
-// SuperClassic, the mode in which several processes may open one database file.
-bool selectSuperClassic(const QString &confFile)
+// Turns the installed configuration's lines for those settings into comments and appends ours.
+bool writeOwnSettings(const QString &confFile)
 {
     QFile file(confFile);
     if (!file.open(QIODevice::ReadOnly))
         return false;
     QByteArrayList lines = file.readAll().split('\n');
     file.close();
-    for (QByteArray &line : lines) {
-        if (line.trimmed().toLower().startsWith("servermode"))
-            line.prepend("# ");
+    for (const char *setting : kOwnSettings) {
+        const QByteArray key = QByteArray(setting).split('=').first().trimmed().toLower();
+        for (QByteArray &line : lines) {
+            if (line.trimmed().toLower().startsWith(key))
+                line.prepend("# ");
+        }
     }
     lines.append("# Papyra: the program and papyra-cli open one database file at the same time.");
-    lines.append("ServerMode = SuperClassic");
+    for (const char *setting : kOwnSettings)
+        lines.append(setting);
     lines.append(QByteArray());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
@@ -107,11 +117,19 @@ QString ownRoot(const QString &systemRoot)
             continue;
         const QString building = root + QStringLiteral(".tmp-") + QString::number(getpid());
         QDir(building).removeRecursively();
-        if (copyTree(systemRoot, building) && selectSuperClassic(building + QStringLiteral("/firebird.conf"))) {
+        if (copyTree(systemRoot, building) && writeOwnSettings(building + QStringLiteral("/firebird.conf"))) {
             if (::rename(QFile::encodeName(building).constData(), QFile::encodeName(root).constData()) != 0)
                 QDir(building).removeRecursively();
-            if (looksLikeRoot(root))
+            if (looksLikeRoot(root)) {
+                // Copies of an engine since upgraded are not used again. A process still
+                // running on one keeps its open files.
+                const QStringList stale = QDir(base).entryList({QStringLiteral("firebird-*")}, QDir::Dirs);
+                for (const QString &old : stale) {
+                    if (!old.startsWith(name))
+                        QDir(base + u'/' + old).removeRecursively();
+                }
                 return root;
+            }
         }
         QDir(building).removeRecursively();
     }
