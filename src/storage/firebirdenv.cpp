@@ -198,7 +198,7 @@ QString EmptyDatabaseTemplate()
     return AppDir() + QStringLiteral("empty.gdb");
 }
 
-bool CreateDatabaseFromTemplate(const QString &target, QString *message)
+bool CreateDatabaseFromTemplate(const QString &target, QString *message, bool overwrite)
 {
     const QString source = EmptyDatabaseTemplate();
     const QString fileName = ResolvePath(target);
@@ -209,7 +209,7 @@ bool CreateDatabaseFromTemplate(const QString &target, QString *message)
     };
     if (!QFileInfo(source).isFile())
         return fail(QStringLiteral("Brak pustej bazy danych „%1”.").arg(source));
-    const QString part = fileName + QStringLiteral(".part");
+    const QString part = fileName + QStringLiteral(".part-") + QString::number(getpid());
     QFile::remove(part);
     if (!QFile::copy(source, part)) {
         QFile::remove(part);
@@ -217,6 +217,15 @@ bool CreateDatabaseFromTemplate(const QString &target, QString *message)
     }
     // The copy keeps the template's read-only bits on some installations.
     QFile::setPermissions(part, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup);
+    if (!overwrite) {
+        // link() never replaces: of two processes creating the database at once, one wins
+        // and the other opens what the winner made.
+        const int linked = ::link(QFile::encodeName(part).constData(), QFile::encodeName(fileName).constData());
+        QFile::remove(part);
+        if (linked != 0 && !QFileInfo::exists(fileName))
+            return fail(QStringLiteral("Nie można utworzyć bazy danych „%1”.").arg(fileName));
+        return true;
+    }
     QFile::remove(fileName);
     if (!QFile::rename(part, fileName)) {
         QFile::remove(part);

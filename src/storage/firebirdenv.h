@@ -26,9 +26,11 @@ QString FirebirdDefaultLockDir();
 
 // The empty database shipped beside the program.
 QString EmptyDatabaseTemplate();
-// Copies the empty database to target (overwriting, through a temporary name so that a
-// failed copy leaves nothing half-written). False with a Polish message on failure.
-bool CreateDatabaseFromTemplate(const QString &target, QString *message = nullptr);
+// Copies the empty database to target through a temporary name, so that a failed copy
+// leaves nothing half-written. An existing target is replaced only with overwrite; without
+// it, a database another process created meanwhile is kept (and counts as success).
+// False with a Polish message on failure.
+bool CreateDatabaseFromTemplate(const QString &target, QString *message = nullptr, bool overwrite = true);
 
 // The Polish message shown when a database cannot be opened.
 QString DescribeOpenError(const QString &databaseName, const QSqlError &error);

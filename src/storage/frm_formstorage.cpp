@@ -219,7 +219,7 @@ void TFormsDatabase::Open()
     if (m_serverName.isEmpty() && !QFileInfo::exists(target)
         && QFileInfo(target).fileName().compare(kDefaultFile, Qt::CaseInsensitive) == 0
         && QFileInfo(QFileInfo(target).absolutePath()).isDir())
-        CreateDatabaseFromTemplate(target);
+        CreateDatabaseFromTemplate(target, nullptr, false);
 
     // The upgrade check runs on the connection itself; when it changes the table it
     // disconnects, and the connection is made again below. Its errors are not reported:

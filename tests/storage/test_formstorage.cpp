@@ -4,7 +4,9 @@
 
 #include "storage/firebirdenv.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -30,6 +32,23 @@ TEST(FormsStorage, OpenCreatesTheMissingDefaultDatabase)
     EXPECT_EQ(db.DataSet().recordCount(), 0);
     db.Close();
     EXPECT_FALSE(db.IsOpen());
+}
+
+TEST(FormsStorage, TemplateCopyReplacesOnlyWhenAsked)
+{
+    TTestDir dir;
+    const QString file = dir.write(QStringLiteral("firma.gdb"), QByteArray("someone else's"));
+    EXPECT_TRUE(CreateDatabaseFromTemplate(file, nullptr, false));
+    QFile kept(file);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("someone else's"));
+    kept.close();
+    EXPECT_TRUE(CreateDatabaseFromTemplate(file));
+    EXPECT_EQ(QFileInfo(file).size(), QFileInfo(EmptyDatabaseTemplate()).size());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("firma.gdb")});
+    QString message;
+    EXPECT_FALSE(CreateDatabaseFromTemplate(dir.file(QStringLiteral("brak/katalogu.gdb")), &message));
+    EXPECT_TRUE(message.startsWith(U("Nie można utworzyć bazy danych"))) << message.toStdString();
 }
 
 TEST(FormsStorage, OpenFailuresAreReportedInPolish)
