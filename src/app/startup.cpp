@@ -1,7 +1,8 @@
 #include "startup.h"
 
+#include "builtinforms.h"
 #include "frm_errorlog.h"
-#include "frm_varkoconfig.h"
+#include "frm_varko.h"
 
 #include "common/apppaths.h"
 #include "common/switches.h"
@@ -10,6 +11,8 @@
 #include "widgets/twmessages.h"
 #include "widgets/twwindows.h"
 
+#include <QPointer>
+
 #include <memory>
 
 namespace {
@@ -17,9 +20,14 @@ namespace {
 // Errors that escape an event handler go to the error log view, made (hidden) on the
 // first one.
 std::unique_ptr<TfrmErrorLog> g_errorLog;
+// Once the main window exists its factory makes the log view, which its catalogue then
+// shows; before that a log of its own collects what goes wrong.
+QPointer<TfrmVarko> g_mainWindow;
 
 bool logUnhandledError(const QString &message)
 {
+    if (g_mainWindow)
+        return g_mainWindow->LogUnhandledError(message);
     TfrmErrorLog *log = TfrmErrorLog::instance();
     if (!log) {
         g_errorLog = std::make_unique<TfrmErrorLog>();
@@ -39,6 +47,7 @@ int RunPapyra(int argc, char **argv)
     // configuration (its saver, its defaults, the registry values).
     InitAppPaths();
     SetCommandLineParameters(QCoreApplication::arguments().mid(1));
+    RegisterBuiltInForms();
     TWidgetUserInterface ui;
     ui.setErrorSink(logUnhandledError);
     SetUserInterface(&ui);
@@ -59,18 +68,15 @@ int RunPapyra(int argc, char **argv)
     }
     TraceStartup(QStringLiteral("Installed files checked"));
 
-    // The long-lived windows. The configuration view stands in as the main window.
-    auto mainWindow = std::make_unique<TfrmVarkoConfig>(nullptr, &config);
-    mainWindow->setWindowTitle(QStringLiteral("Papyra - Konfiguracja programu"));
-    mainWindow->setMinimumSize(640, 465);
-    mainWindow->resize(800, 600);
-    CenterOnScreen(mainWindow.get());
+    // The long-lived windows: the main window first (its creation loads the catalogue).
+    auto mainWindow = std::make_unique<TfrmVarko>(nullptr, &config);
+    g_mainWindow = mainWindow.get();
     mainWindow->show();
 
     const int status = app.exec();
 
-    // Closing the main window writes the configuration.
-    config.Save();
+    // Closing the main window has written the configuration.
+    mainWindow.reset();
     g_errorLog.reset();
     SetVarkoConfig(nullptr);
     SetUserInterface(nullptr);
