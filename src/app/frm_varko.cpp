@@ -264,9 +264,9 @@ void TfrmVarko::LoadCatalogue(const QString &fileName)
     TraceStartup(QStringLiteral("Forms.xml loaded"));
     m_catalogue->walk();
     TraceStartup(QStringLiteral("Forms.xml parsed"));
-    const TXmlNode *document = m_catalogue->document();
-    if (!document)
-        return;
+    // A missing or broken file leaves an empty document: the passes find nothing.
+    static const TXmlNode nothing{TXmlNode::Document};
+    const TXmlNode *document = m_catalogue->document() ? m_catalogue->document() : &nothing;
 
     bool stopped = false;
     visit(document, [&](const TXmlNode *node) {
