@@ -7,7 +7,6 @@
 #include <QFileInfo>
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -71,9 +70,9 @@ QString FormatMask(const QString &mask, double x)
     }
     const int width = intPlaces + (firstPoint >= 0 ? 1 + decPlaces : 0);
 
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%*.*f", width, decPlaces, value);
-    const QString number = QString::fromLatin1(buffer);
+    // Qt's conversion ignores the process locale, so the point stays a point on a system
+    // whose numbers use a decimal comma.
+    const QString number = PadLeft(QString::number(value, 'f', decPlaces), width);
 
     QString result;
     if (number.size() > width) {
@@ -189,10 +188,9 @@ bool TextToFloat(const QString &text, double &value)
     }
     if (i != n)
         return false;
-    const QByteArray latin = t.toLatin1();
-    char *end = nullptr;
-    const double v = std::strtod(latin.constData(), &end);
-    if (end != latin.constData() + latin.size() || !std::isfinite(v))
+    bool ok = false;
+    const double v = t.toDouble(&ok); // the C conversion, whatever the process locale
+    if (!ok || !std::isfinite(v))
         return false;
     value = v;
     return true;
@@ -242,9 +240,7 @@ QString FloatToText(double x)
     // Fifteen significant digits, then the fixed or scientific form the way the
     // old general format chooses it: scientific when the decimal exponent is above 15
     // or below -4.
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(x));
-    QString s = QString::fromLatin1(buffer);
+    QString s = QString::number(std::fabs(x), 'e', 14);
     const int ePos = s.indexOf(QLatin1Char('e'));
     const int exponent = s.mid(ePos + 1).toInt();
     QString digits = s.left(ePos).remove(QLatin1Char('.'));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 
 TEST(Rounding, Round2AndRoundToStepUseTheBias)
@@ -53,7 +54,7 @@ TEST(FormatAmount, TrimsTheAmountMask)
     EXPECT_EQ(FormatAmount(0), QStringLiteral("0.00"));
     EXPECT_EQ(FormatAmount(-7), QStringLiteral("-7.00"));
     EXPECT_EQ(FormatAmount(1234.5), QStringLiteral("1234.50"));
-    EXPECT_EQ(FormatAmount(0.125), QStringLiteral("0.12")); // binary 0.125 is a true half; fixed notation breaks it to even
+    EXPECT_EQ(FormatAmount(0.125), QStringLiteral("0.13")); // a true binary half goes away from zero
 }
 
 TEST(NumberTexts, IsNumberIsIntegerAndParsing)
@@ -147,4 +148,28 @@ TEST(Paths, TrailingSeparators)
     EXPECT_EQ(ExcludeTrailingBackslash(QStringLiteral("/")), QStringLiteral("/"));
     EXPECT_EQ(ExcludeTrailingBackslash(QStringLiteral("C:\\")), QStringLiteral("C:\\"));
     EXPECT_EQ(ExcludeTrailingBackslash(QStringLiteral("C:\\DANE")), QStringLiteral("C:\\DANE"));
+}
+
+TEST(NumberTexts, ThePointStaysWhateverTheProcessLocale)
+{
+    // Systems set up for Polish write numbers with a decimal comma; none of the routines
+    // may follow that.
+    const char *commaLocales[] = {"pl_PL.UTF-8", "pl_PL.utf8", "de_DE.UTF-8", "fr_FR.UTF-8"};
+    const char *set = nullptr;
+    for (const char *name : commaLocales) {
+        if (std::setlocale(LC_NUMERIC, name)) {
+            set = name;
+            break;
+        }
+    }
+    if (!set)
+        GTEST_SKIP() << "no locale with a decimal comma on this machine";
+    EXPECT_EQ(FormatAmount(1234.5), QStringLiteral("1234.50"));
+    EXPECT_EQ(FormatMask(QStringLiteral("###,###.##"), 1234.5), QStringLiteral("  1,234.50"));
+    EXPECT_EQ(FloatToText(2.5), QStringLiteral("2.5"));
+    double v = 0;
+    EXPECT_TRUE(TextToFloat(QStringLiteral("2.5"), v));
+    EXPECT_DOUBLE_EQ(v, 2.5);
+    EXPECT_DOUBLE_EQ(ParseNumber(QStringLiteral("3,25")), 3.25);
+    std::setlocale(LC_NUMERIC, "C");
 }
