@@ -7,6 +7,7 @@
 #include "common/apppaths.h"
 #include "common/switches.h"
 #include "common/varkoconfig.h"
+#include "expressions/ui/frm_selectitem.h"
 #include "versioncheck/ui/frm_versioncheck.h"
 #include "widgets/twmessages.h"
 #include "widgets/twwindows.h"
@@ -51,6 +52,7 @@ int RunPapyra(int argc, char **argv)
     TWidgetUserInterface ui;
     ui.setErrorSink(logUnhandledError);
     SetUserInterface(&ui);
+    InstallConditionDialogs();
     SetTestMode(SwitchPresent(QStringLiteral("/TESTMODE")));
     TVarkoConfig config;
     SetVarkoConfig(&config);
