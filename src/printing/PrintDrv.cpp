@@ -850,8 +850,6 @@ bool TMWPrintObject::PrintTo(QPagedPaintDevice &device, const TDeviceMetrics &su
     bool completed = true;
     for (int page = first; page <= last; ++page) {
         RenderPage(painter, page - 1, surface, 1.0);
-        if (page < last && m_autoPageFeed)
-            device.newPage();
         ++done;
         if (m_showProgress && g_printUi)
             g_printUi->setProgress(done * 100 / count);
@@ -860,6 +858,8 @@ bool TMWPrintObject::PrintTo(QPagedPaintDevice &device, const TDeviceMetrics &su
             completed = false;
             break;
         }
+        if (page < last && m_autoPageFeed)
+            device.newPage();
     }
     if (OnLastPage)
         OnLastPage(*this);

@@ -18,6 +18,7 @@ namespace {
 
 struct TFakeUi : TPrintUi
 {
+    TMWPrintObject *cancelOnProgress = nullptr;
     int previews = 0;
     int first = 1, last = 1;
     bool acceptRange = true;
@@ -29,7 +30,11 @@ struct TFakeUi : TPrintUi
         return acceptRange;
     }
     void showProgress(TMWPrintObject &, const QString &, bool) override {}
-    void setProgress(int) override {}
+    void setProgress(int) override
+    {
+        if (cancelOnProgress)
+            cancelOnProgress->Cancel();
+    }
     void hideProgress() override {}
     bool setupPrinter(QString &) override { return false; }
 };
@@ -276,6 +281,30 @@ TEST(PrintEngine, PageRangePrintsTheChosenPages)
     ASSERT_TRUE(e.BeginDocument());
     e.EndDocument();
     EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("none.pdf"))));
+}
+
+TEST(PrintEngine, CancelWhilePrintingStopsAfterTheCurrentPage)
+{
+    TFakeUi ui;
+    TUiGuard guard(&ui);
+    TTestDir dir;
+    TMWPrintObject e;
+    ui.cancelOnProgress = &e;
+    e.setPreview(false);
+    e.setShowProgress(true);
+    e.setShowPrintDialog(false);
+    e.setPrinterName(PdfPrinterName());
+    e.setPdfFileName(dir.file(QStringLiteral("out.pdf")));
+    ASSERT_TRUE(e.BeginDocument());
+    for (int i = 1; i <= 3; ++i) {
+        if (i > 1)
+            e.NewPage();
+        e.WriteText(QString::number(i), 1, 1);
+    }
+    e.EndDocument();
+    QFile f(dir.file(QStringLiteral("out.pdf")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromLatin1(f.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
 }
 
 } // namespace
