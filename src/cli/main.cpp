@@ -5,6 +5,11 @@
 #include "common/apppaths.h"
 
 #include <QApplication>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -32,9 +37,21 @@ int main(int argc, char **argv)
     // offscreen platform gives it without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Layout descriptions build real windows, which need the widget application.
+    // Without a session's runtime directory the platform warns on stderr at every run;
+    // give it a private one.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray runtime = "/tmp/papyra-runtime-" + QByteArray::number(getuid());
+        if (::mkdir(runtime.constData(), 0700) == 0 || errno == EEXIST)
+            qputenv("XDG_RUNTIME_DIR", runtime);
+    }
+    // Subcommands that build real windows (layout descriptions, calculated forms) need the
+    // widget application.
+    static const char *const widgetCommands[] = {"layout", "calc"};
+    bool needsWidgets = false;
+    for (const char *name : widgetCommands)
+        needsWidgets |= argc > 1 && std::strcmp(argv[1], name) == 0;
     std::unique_ptr<QGuiApplication> application;
-    if (argc > 1 && std::strcmp(argv[1], "layout") == 0)
+    if (needsWidgets)
         application = std::make_unique<QApplication>(argc, argv);
     else
         application = std::make_unique<QGuiApplication>(argc, argv);
