@@ -56,8 +56,10 @@ TPreviewForm::TPreviewForm(TMWPrintObject &engine, QWidget *parent) : QDialog(pa
     m_scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_scroll->setBackgroundRole(QPalette::Dark);
     m_image = new QLabel;
-    m_image->setBackgroundRole(QPalette::Base);
+    m_image->setAlignment(Qt::AlignCenter);
     m_scroll->setWidget(m_image);
+    // The margins around the page keep the pane's colour, so the paper edge stays visible.
+    m_image->setBackgroundRole(QPalette::Dark);
     layout->addWidget(m_scroll, 1);
 
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
@@ -88,7 +90,7 @@ double TPreviewForm::scale() const
 
 QSize TPreviewForm::pageImageSize() const
 {
-    return m_image->size();
+    return m_image->pixmap().size();
 }
 
 void TPreviewForm::setZoomIndex(int index)
@@ -114,7 +116,9 @@ void TPreviewForm::render()
         return;
     }
     m_image->setPixmap(QPixmap::fromImage(image));
-    m_image->resize(image.size());
+    // The scroll range reaches 30 pixels beyond the page, so its edges can be seen whole.
+    m_image->setContentsMargins(15, 15, 15, 15);
+    m_image->resize(image.size() + QSize(30, 30));
 }
 
 void TPreviewForm::pageFieldDone()
