@@ -6,8 +6,10 @@
 #include "common/codepage.h"
 #include "common/dialogs.h"
 #include "printing/papersizes.h"
+#include "printing/printers.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -353,6 +355,44 @@ TEST(PrintScripts, ParamsFileAndScriptName)
     EXPECT_TRUE(p.Engine().Dump().contains(QStringLiteral("text 0.00 0.00 \"razdwa\"")));
     EXPECT_EQ(TScriptPrinter::GetScriptName(file), QStringLiteral("Zaświadczenie"));
     EXPECT_EQ(TScriptPrinter::GetScriptName(dir.file(QStringLiteral("none.scr"))), QString());
+}
+
+struct TRangeUi : TPrintUi
+{
+    int rangeQuestions = 0;
+    int previews = 0;
+    void showPreview(TMWPrintObject &) override { ++previews; }
+    bool askPageRange(TMWPrintObject &, int &first, int &last) override
+    {
+        ++rangeQuestions;
+        first = last = 1;
+        return true;
+    }
+    void showProgress(TMWPrintObject &, const QString &, bool) override {}
+    void setProgress(int) override {}
+    void hideProgress() override {}
+    bool setupPrinter(QString &) override { return false; }
+};
+
+TEST(PrintScripts, PrintAsksForThePageRangeOnlyWhenTold)
+{
+    TRangeUi ui;
+    SetPrintUi(&ui);
+    TTestDir dir;
+    TScriptPrinter p;
+    p.setScriptFile(dir.write(QStringLiteral("s.scr"), "PAGE 0,0\r\nT=0,0|a\r\nPAGE 0,0\r\n"));
+    p.Engine().setPrinterName(PdfPrinterName());
+    p.Engine().setPdfFileName(dir.file(QStringLiteral("out.pdf")));
+    p.Engine().setShowProgress(false);
+    EXPECT_TRUE(p.Print());
+    EXPECT_EQ(ui.rangeQuestions, 0);
+    p.setShowPrintDialog(true);
+    EXPECT_TRUE(p.Print());
+    EXPECT_EQ(ui.rangeQuestions, 1);
+    EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("out.pdf"))));
+    EXPECT_TRUE(p.Preview());
+    EXPECT_EQ(ui.previews, 1);
+    SetPrintUi(nullptr);
 }
 
 TEST(PrintScripts, DemoScriptPrintsAFullPage)
