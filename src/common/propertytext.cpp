@@ -2,6 +2,7 @@
 
 #include "twtools.h"
 
+#include <QHash>
 #include <QMetaEnum>
 
 #include <algorithm>
@@ -19,12 +20,21 @@ int findProperty(const QObject *object, const QString &name)
     if (!object)
         return -1;
     const QMetaObject *meta = object->metaObject();
-    // The most derived class first: a class's own "Width" wins over an inherited "width".
-    for (int i = meta->propertyCount() - 1; i >= 0; --i) {
-        if (publishedName(meta->property(i)).compare(name.trimmed(), Qt::CaseInsensitive) == 0)
-            return i;
+    // One table per class, built on first use: layout descriptions look properties up by
+    // name for every attribute of every control.
+    static QHash<const QMetaObject *, QHash<QString, int>> tables;
+    auto it = tables.find(meta);
+    if (it == tables.end()) {
+        QHash<QString, int> table;
+        // The most derived class first: a class's own "Width" wins over an inherited "width".
+        for (int i = meta->propertyCount() - 1; i >= 0; --i) {
+            const QString key = publishedName(meta->property(i)).toUpper();
+            if (!table.contains(key))
+                table.insert(key, i);
+        }
+        it = tables.insert(meta, table);
     }
-    return -1;
+    return it->value(name.trimmed().toUpper(), -1);
 }
 
 bool isSimpleKind(const QMetaProperty &property)

@@ -1,5 +1,6 @@
 #include "forms/classregistry.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QVariant>
 
@@ -87,7 +88,50 @@ public:
         }
     }
 
+    // Lower-cased, trimmed name -> the first component of that name; rebuilt after a
+    // rename or a departure, so lookups by name stay cheap in windows of many controls.
+    QObject *find(const QString &wanted)
+    {
+        if (m_dirty) {
+            m_index.clear();
+            for (const QPointer<QObject> &p : std::as_const(m_items))
+                if (p)
+                    addToIndex(p.data());
+            m_dirty = false;
+        }
+        const auto it = m_index.constFind(wanted);
+        if (it == m_index.constEnd())
+            return nullptr;
+        // An entry left behind by a component that went or was renamed since.
+        if (!*it || (*it)->objectName().trimmed().toLower() != wanted) {
+            m_dirty = true;
+            return find(wanted);
+        }
+        return it->data();
+    }
+
+    void renamed(QObject *component)
+    {
+        if (m_dirty)
+            return;
+        const QString key = component->objectName().trimmed().toLower();
+        // A name another component already has decides by order: start again.
+        if (m_index.contains(key))
+            m_dirty = true;
+        else
+            m_index.insert(key, QPointer<QObject>(component));
+    }
+
+    void addToIndex(QObject *component)
+    {
+        const QString key = component->objectName().trimmed().toLower();
+        if (!m_index.contains(key))
+            m_index.insert(key, QPointer<QObject>(component));
+    }
+
     QList<QPointer<QObject>> m_items;
+    QHash<QString, QPointer<QObject>> m_index;
+    bool m_dirty = true;
 };
 
 TComponentList *listOf(const QObject *owner, bool create)
@@ -106,12 +150,20 @@ void SetOwner(QObject *component, QObject *owner)
     if (!component)
         return;
     if (QObject *old = Owner(component)) {
-        if (TComponentList *list = listOf(old, false))
+        if (TComponentList *list = listOf(old, false)) {
             list->m_items.removeAll(QPointer<QObject>(component));
+            list->m_dirty = true;
+            QObject::disconnect(component, &QObject::objectNameChanged, list, nullptr);
+        }
     }
     component->setProperty(ownerKey, QVariant::fromValue(QPointer<QObject>(owner)));
-    if (owner)
-        listOf(owner, true)->m_items.append(QPointer<QObject>(component));
+    if (owner) {
+        TComponentList *list = listOf(owner, true);
+        list->m_items.append(QPointer<QObject>(component));
+        if (!list->m_dirty)
+            list->addToIndex(component);
+        QObject::connect(component, &QObject::objectNameChanged, list, [list, component] { list->renamed(component); });
+    }
 }
 
 QObject *Owner(const QObject *component)
@@ -134,12 +186,13 @@ QList<QObject *> Owned(const QObject *owner)
 
 QObject *FindComponent(const QObject *owner, const QString &name)
 {
+    if (!owner)
+        return nullptr;
     const QString wanted = name.trimmed().toLower();
-    for (QObject *c : Owned(owner)) {
-        if (c->objectName().trimmed().toLower() == wanted)
-            return c;
-    }
-    return nullptr;
+    if (wanted.isEmpty())
+        return nullptr;
+    TComponentList *list = listOf(owner, false);
+    return list ? list->find(wanted) : nullptr;
 }
 
 } // namespace Components

@@ -798,9 +798,30 @@ TComboBox::TComboBox(QWidget *parent)
     : QComboBox(parent)
 {
     resize(145, 21);
-    setEditable(true);
-    setInsertPolicy(QComboBox::NoInsert);
     setCurrentIndex(-1);
+}
+
+void TComboBox::applyStyle()
+{
+    m_styleApplied = true;
+    const bool editable = m_style == Vcl::csDropDown || m_style == Vcl::csSimple;
+    if (editable == isEditable())
+        return;
+    const int index = currentIndex();
+    setEditable(editable);
+    if (editable) {
+        setInsertPolicy(QComboBox::NoInsert);
+        if (m_maxLength > 0)
+            lineEdit()->setMaxLength(m_maxLength);
+    }
+    setCurrentIndex(index);
+}
+
+bool TComboBox::event(QEvent *event)
+{
+    if (event->type() == QEvent::Polish && !m_styleApplied)
+        applyStyle();
+    return QComboBox::event(event);
 }
 
 QStringList TComboBox::items() const
@@ -813,7 +834,7 @@ QStringList TComboBox::items() const
 
 void TComboBox::setItems(const QString &text)
 {
-    const QString keep = m_style == Vcl::csDropDownList ? QString() : currentText();
+    const QString keep = isEditable() ? currentText() : QString();
     clear();
     QStringList list = Vcl::SplitLines(text);
     if (m_sorted)
@@ -832,6 +853,8 @@ void TComboBox::setItemIndex(int index)
 
 void TComboBox::setText(const QString &text)
 {
+    if (m_style == Vcl::csDropDown || m_style == Vcl::csSimple)
+        applyStyle();
     if (isEditable()) {
         const int i = findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
         setCurrentIndex(i);
@@ -845,11 +868,8 @@ void TComboBox::setText(const QString &text)
 void TComboBox::setStyle(Vcl::TComboBoxStyle style)
 {
     m_style = style;
-    const int index = currentIndex();
-    setEditable(style == Vcl::csDropDown || style == Vcl::csSimple);
-    if (isEditable())
-        setInsertPolicy(QComboBox::NoInsert);
-    setCurrentIndex(index);
+    if (m_styleApplied || isEditable())
+        applyStyle();
 }
 
 void TComboBox::setSorted(bool on)
@@ -868,6 +888,8 @@ void TComboBox::setSorted(bool on)
 void TComboBox::setMaxLength(int length)
 {
     m_maxLength = qMax(0, length);
+    if (m_style == Vcl::csDropDown || m_style == Vcl::csSimple)
+        applyStyle();
     if (lineEdit())
         lineEdit()->setMaxLength(m_maxLength > 0 ? m_maxLength : 32767);
 }

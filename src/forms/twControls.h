@@ -581,8 +581,15 @@ public:
     int MaxLength() const { return m_maxLength; }
     void setMaxLength(int length);
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
+    // The edit part of editable styles is made when first needed (it is costly, and most
+    // lists of a form only let the user choose).
+    void applyStyle();
     Vcl::TComboBoxStyle m_style = Vcl::csDropDown;
+    bool m_styleApplied = false;
     bool m_sorted = false;
     int m_maxLength = 0;
 };

@@ -386,6 +386,15 @@ void SetTabOrder(QWidget *control, int order)
 
 void ApplyTabOrders(QWidget *window)
 {
+    // Creation order is the toolkit's focus order already; only explicit orders need work.
+    bool any = false;
+    for (QWidget *w : window->findChildren<QWidget *>())
+        if (w->property(tabOrderKey).isValid()) {
+            any = true;
+            break;
+        }
+    if (!any)
+        return;
     QList<QWidget *> chain;
     std::function<void(QWidget *)> walk = [&](QWidget *parent) {
         QList<QWidget *> kids;
