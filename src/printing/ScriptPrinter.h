@@ -27,9 +27,9 @@ class TScriptPrinter : public QObject
 public:
     // Runs stop themselves beyond these, whatever a script asks for.
     static constexpr int kMaxPages = 10000;
-    static constexpr int kMaxCallDepth = 64;
+    static constexpr int kMaxCallDepth = 32;
     static constexpr int kMaxRepetitions = 10000;
-    static constexpr qint64 kMaxCommands = 5000000;
+    static constexpr qint64 kMaxCommands = 1000000;
 
     explicit TScriptPrinter(QObject *parent = nullptr);
     ~TScriptPrinter() override;
