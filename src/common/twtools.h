@@ -27,7 +27,7 @@ int StrToIntIfInteger(const QString &text);
 // Strict conversion with "." as the only decimal point (optional sign, digits, fraction,
 // exponent); no locale, no "inf"/"nan". Leading and trailing blanks are allowed.
 bool TextToFloat(const QString &text, double &value);
-// Shortest general notation with "." and at most 15 significant digits ("1.5", "20", "1E+20").
+// Shortest general notation with "." and at most 15 significant digits ("1.5", "20", "1E20").
 QString FloatToText(double x);
 
 // ---- dates ----
