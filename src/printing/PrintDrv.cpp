@@ -523,18 +523,24 @@ void TMWPrintObject::WriteWrapped(const QString &text, bool keepPosition, bool p
 
 // ---------------------------------------------------------------- shapes
 
-void TMWPrintObject::DrawLine(int penWidth, bool inMM, double y2, double x2, double y1, double x1)
+TMWPrintCommand TMWPrintObject::boxCommand(int code, double x1, double y1, double x2, double y2) const
 {
-    if (!m_open || !m_recording)
-        return;
     TMWPrintCommand c;
-    c.code = cmdLine;
-    c.i1 = penWidth;
-    c.flag = inMM;
+    c.code = code;
     c.v[0] = toInches(x1, false);
     c.v[1] = toInches(y1, true);
     c.v[2] = toInches(x2, false);
     c.v[3] = toInches(y2, true);
+    return c;
+}
+
+void TMWPrintObject::DrawLine(int penWidth, bool inMM, double y2, double x2, double y1, double x1)
+{
+    if (!m_open || !m_recording)
+        return;
+    TMWPrintCommand c = boxCommand(cmdLine, x1, y1, x2, y2);
+    c.i1 = penWidth;
+    c.flag = inMM;
     record(c);
 }
 
@@ -553,14 +559,9 @@ void TMWPrintObject::DrawRoundRect(int penWidth, bool inMM, double radius, doubl
 {
     if (!m_open || !m_recording)
         return;
-    TMWPrintCommand c;
-    c.code = cmdRoundFrameRect;
+    TMWPrintCommand c = boxCommand(cmdRoundFrameRect, left, top, right, bottom);
     c.i1 = penWidth;
     c.flag = inMM;
-    c.v[0] = toInches(left, false);
-    c.v[1] = toInches(top, true);
-    c.v[2] = toInches(right, false);
-    c.v[3] = toInches(bottom, true);
     c.v[4] = toInches(radius, false);
     record(c);
 }
@@ -578,13 +579,7 @@ void TMWPrintObject::FillBoxWithPen(int frameWidth, bool inMM, const QColor &fil
     const QColor oldFill = m_fillColor;
     const QColor oldPen = m_penColor;
     SetFillColor(fill);
-    TMWPrintCommand c;
-    c.code = cmdFillRect;
-    c.v[0] = toInches(left, false);
-    c.v[1] = toInches(top, true);
-    c.v[2] = toInches(right, false);
-    c.v[3] = toInches(bottom, true);
-    record(c);
+    record(boxCommand(cmdFillRect, left, top, right, bottom));
     if (frameWidth != 0) {
         SetPenColor(Qt::black);
         DrawRect(frameWidth, inMM, bottom, right, top, left);

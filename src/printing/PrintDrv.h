@@ -313,6 +313,8 @@ public:
 
 private:
     void record(TMWPrintCommand command);
+    // A command over two points given in the current unit.
+    TMWPrintCommand boxCommand(int code, double x1, double y1, double x2, double y2) const;
     void recordFontIfChanged();
     void measureRecordingSurface();
     const QFontMetricsF &fontMetrics();

@@ -264,14 +264,7 @@ void TScriptPrinter::execute(int index, int &next, bool &stop)
             f.color = it.Color;
             m_engine.SetFont(f);
         }
-        QString value;
-        if (it.ParamNo != 0) {
-            value = m_items.InternalVariable(it.ParamNo);
-        } else {
-            value = it.Expression;
-            m_items.Evaluate(value);
-        }
-        m_items.item(index).Target = value;
+        QString value = objectValue(index, it);
         if (it.BlankZero && IsNumber(value) && ParseNumber(value) == 0)
             value.clear();
         bool angled = false;
@@ -357,14 +350,7 @@ void TScriptPrinter::execute(int index, int &next, bool &stop)
     case pkBarCode: {
         if (!st.graphicsOn)
             break;
-        QString value;
-        if (it.ParamNo != 0) {
-            value = m_items.InternalVariable(it.ParamNo);
-        } else {
-            value = it.Expression;
-            m_items.Evaluate(value);
-        }
-        m_items.item(index).Target = value;
+        QString value = objectValue(index, it);
         const QImage bars = RenderEan13(value);
         if (bars.isNull())
             break;
@@ -587,6 +573,19 @@ void TScriptPrinter::execute(int index, int &next, bool &stop)
     case pkNone:
         break;
     }
+}
+
+QString TScriptPrinter::objectValue(int index, const TPrintItem &it)
+{
+    QString value;
+    if (it.ParamNo != 0) {
+        value = m_items.InternalVariable(it.ParamNo);
+    } else {
+        value = it.Expression;
+        m_items.Evaluate(value);
+    }
+    m_items.item(index).Target = value;
+    return value;
 }
 
 void TScriptPrinter::callProcedure(const QString &name, double x, double y)

@@ -80,6 +80,9 @@ private:
     void loadParamsFile();
     void executeRange(int from, int to); // 0-based, inclusive
     void execute(int index, int &next, bool &stop);
+    // The value a text or bar-code object prints (its parameter or its expression), kept in
+    // the object's Target for later references.
+    QString objectValue(int index, const TPrintItem &it);
     void callProcedure(const QString &name, double x, double y);
     void printHeader();
     void printFooter();
