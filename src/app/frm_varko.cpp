@@ -15,6 +15,7 @@
 #include "forms/form_creator.h"
 #include "forms/msxmlparser.h"
 #include "forms/zelto_formfactory.h"
+#include "widgets/twplacement.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -345,8 +346,20 @@ void TfrmVarko::showEvent(QShowEvent *event)
     }
 }
 
+namespace {
+
+// The main window's place among the windows remembered under the program's key.
+TFormPlacement mainPlacement()
+{
+    return TFormPlacement(TFormPlacement::Registry, QStringLiteral("Software\\Zelto\\Varko"), QStringLiteral("frmVarko"));
+}
+
+} // namespace
+
 void TfrmVarko::firstShow()
 {
+    // The remembered placement wins over the full-screen size of creation.
+    mainPlacement().restore(this);
     if (TAction *test = action(QStringLiteral("actTest")))
         test->setVisible(SwitchPresent(QStringLiteral("/TEST")));
     if (m_database && m_config) {
@@ -602,6 +615,7 @@ bool TfrmVarko::handleKey(QKeyEvent *event)
 
 void TfrmVarko::closeEvent(QCloseEvent *event)
 {
+    mainPlacement().save(this);
     if (m_config) {
         m_config->OnSelectDirectory = nullptr;
         m_config->Save();
