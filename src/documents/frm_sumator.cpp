@@ -180,7 +180,8 @@ void TfrmSumator::resizeEvent(QResizeEvent *event)
 bool TfrmSumator::eventFilter(QObject *watched, QEvent *event)
 {
     // The cell editor would take these keys; the window answers them first.
-    if (event->type() == QEvent::KeyPress && watched == QApplication::focusWidget()) {
+    QWidget *focus = QApplication::focusWidget();
+    if (event->type() == QEvent::KeyPress && watched == (focus ? focus : this)) {
         auto *w = qobject_cast<QWidget *>(watched);
         if (w && (w == this || isAncestorOf(w))) {
             const int key = static_cast<QKeyEvent *>(event)->key();
