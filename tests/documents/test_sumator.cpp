@@ -105,7 +105,10 @@ TEST(Sumator, EditAddingListConfirmedAndCancelled)
     QTimer::singleShot(0, [] {
         auto *w = qobject_cast<TfrmSumator *>(QApplication::activeModalWidget());
         ASSERT_TRUE(w);
+        QApplication::setActiveWindow(w);
+        w->Lista()->setFocus();
         w->Lista()->setCurrentCell(1, 0);
+        ASSERT_TRUE(QApplication::focusWidget());
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2,5"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
     });
