@@ -528,6 +528,14 @@ QWidget *TfrmVarko::viewByClassName(const char *className)
     return meta ? m_factory->GetFormByClass(meta) : nullptr;
 }
 
+QWidget *TfrmVarko::viewByID(const QString &id)
+{
+    // The built-in views are registered under fixed identifiers ("Forms" is the document
+    // list, "Wybierz firmę" the company selection).
+    const TZeltoFormInfo *info = m_forms->FindInfoByID(id);
+    return info ? m_factory->GetFormByClass(info->FormClass) : nullptr;
+}
+
 bool TfrmVarko::LogUnhandledError(const QString &message)
 {
     auto *log = qobject_cast<TfrmErrorLog *>(viewByClassName("TfrmErrorLog"));
@@ -565,10 +573,10 @@ bool TfrmVarko::handleKey(QKeyEvent *event)
             return true;
         const QString text = current->text(0);
         if (text == QLatin1String("Wybierz firmę...")) {
-            if (QWidget *list = controlOf(viewByClassName("TfrmSelectLDG"), QStringLiteral("Lista")))
+            if (QWidget *list = controlOf(viewByID(QStringLiteral("Wybierz firmę")), QStringLiteral("Lista")))
                 list->setFocus(Qt::TabFocusReason);
         } else if (text != QLatin1String("Notatnik")) {
-            if (QWidget *grid = controlOf(viewByClassName("TfrmForms"), QStringLiteral("grdForms")))
+            if (QWidget *grid = controlOf(viewByID(QStringLiteral("Forms")), QStringLiteral("grdForms")))
                 grid->setFocus(Qt::TabFocusReason);
         }
         return true;
@@ -596,7 +604,7 @@ bool TfrmVarko::handleKey(QKeyEvent *event)
     case Qt::Key_Insert: {
         if (!treeFocused)
             return false;
-        QWidget *view = viewByClassName("TfrmForms");
+        QWidget *view = viewByID(QStringLiteral("Forms"));
         if (QWidget *grid = controlOf(view, QStringLiteral("grdForms")))
             grid->setFocus();
         QObject *button = Components::FindComponent(view, QStringLiteral("SpeedButton1"));

@@ -102,6 +102,7 @@ private:
     void companyReminder(QTreeWidgetItem *node);
     bool handleKey(QKeyEvent *event);
     QWidget *viewByClassName(const char *className);
+    QWidget *viewByID(const QString &id);
 
     TVarkoConfig *m_config;
     TZeltoFormList *m_forms;

@@ -45,12 +45,13 @@ public:
     QStringList shownFor;
 };
 
-// The document list's stand-in under its real class name, for the keyboard table.
-class TfrmForms : public TForm
+// The document list's stand-in, registered under its identifier "Forms", for the keyboard
+// table.
+class TTestDocumentList : public TForm
 {
     Q_OBJECT
 public:
-    Q_INVOKABLE explicit TfrmForms(QWidget *parent = nullptr)
+    Q_INVOKABLE explicit TTestDocumentList(QWidget *parent = nullptr)
         : TForm(parent)
         , grid(new QLineEdit(this))
         , button(new QPushButton(this))
@@ -105,8 +106,8 @@ protected:
     void SetUp() override
     {
         RegisterBuiltInForms(&forms);
-        forms.RegisterForm<TTestListView>(QStringLiteral("Forms"), QString());
-        forms.RegisterForm<TfrmForms>(QStringLiteral("Lista"), QString());
+        forms.RegisterForm<TTestListView>(QStringLiteral("Widok"), QString());
+        forms.RegisterForm<TTestDocumentList>(QStringLiteral("Forms"), QString());
         config = std::make_unique<TVarkoConfig>(nullptr, dir.file(QStringLiteral("registry.ini")));
         dir.write(QStringLiteral("help/empty.html"), "<html><body>pusta</body></html>");
         dir.write(QStringLiteral("help/start.html"), "<html><body><a href=\"action:actTreeExpand\">rozwiń</a></body></html>");
@@ -342,8 +343,7 @@ TEST_F(MainWindow, TabAndInsertReachTheDocumentList)
     w->tree()->setFocus();
     QApplication::processEvents();
     QTest::keyClick(w->tree(), Qt::Key_Insert);
-    auto *list = qobject_cast<TfrmForms *>(
-        w->factory()->GetFormByClass(&TfrmForms::staticMetaObject));
+    auto *list = qobject_cast<TTestDocumentList *>(w->factory()->GetFormByClass(&TTestDocumentList::staticMetaObject));
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->newDocuments, 1);
     // Tab from elsewhere comes back to the tree; from the tree it goes to the list.
