@@ -8,6 +8,7 @@
 #include "common/switches.h"
 #include "common/varkoconfig.h"
 #include "expressions/ui/frm_selectitem.h"
+#include "printing/ui/printuiimpl.h"
 #include "versioncheck/ui/frm_versioncheck.h"
 #include "widgets/twmessages.h"
 #include "widgets/twwindows.h"
@@ -53,6 +54,7 @@ int RunPapyra(int argc, char **argv)
     ui.setErrorSink(logUnhandledError);
     SetUserInterface(&ui);
     InstallConditionDialogs();
+    InstallPrintUi();
     SetTestMode(SwitchPresent(QStringLiteral("/TESTMODE")));
     TVarkoConfig config;
     SetVarkoConfig(&config);
