@@ -8,6 +8,7 @@
 #include "common/switches.h"
 #include "common/varkoconfig.h"
 #include "expressions/ui/frm_selectitem.h"
+#include "printing/printfonts.h"
 #include "printing/ui/printuiimpl.h"
 #include "versioncheck/ui/frm_versioncheck.h"
 #include "widgets/twmessages.h"
@@ -55,6 +56,8 @@ int RunPapyra(int argc, char **argv)
     SetUserInterface(&ui);
     InstallConditionDialogs();
     InstallPrintUi();
+    // Form layouts and print scripts name Windows fonts; their metric twins stand in.
+    InstallFormFontSubstitutions();
     SetTestMode(SwitchPresent(QStringLiteral("/TESTMODE")));
     TVarkoConfig config;
     SetVarkoConfig(&config);
