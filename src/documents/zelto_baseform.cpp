@@ -33,6 +33,8 @@ namespace {
 
 const QString kQuestion = QStringLiteral("Zatwierdzić ewentualne zmiany?");
 constexpr int kVkInsert = 0x2D;
+// Marks the controls whose focus changes count as entering and leaving fields.
+constexpr const char *kPreparedKey = "_zeltoPrepared";
 
 // Sees every key of the application while its form is shown, so the form answers its keys
 // before the focused control does (the control may not even be one of the form's own).
@@ -619,6 +621,7 @@ void TZeltoBaseForm::showEvent(QShowEvent *event)
     }
     if (!m_filtering) {
         m_filtering = true;
+        m_focusConnection = connect(qApp, &QApplication::focusChanged, this, &TZeltoBaseForm::focusMoved);
         auto *preview = new TKeyPreview(this, [this](QKeyEvent *e) { return FormKeyDown(e); });
         preview->setObjectName(QStringLiteral("KeyPreview"));
         qApp->installEventFilter(preview);
@@ -632,6 +635,7 @@ void TZeltoBaseForm::hideEvent(QHideEvent *event)
         return;
     if (m_filtering) {
         m_filtering = false;
+        disconnect(m_focusConnection);
         delete findChild<QObject *>(QStringLiteral("KeyPreview"), Qt::FindDirectChildrenOnly);
     }
 }
@@ -648,7 +652,7 @@ void TZeltoBaseForm::PrepareControl(QObject *control)
     if (!w || w == m_workArea)
         return;
     if (TFormCreator::IsWindowedControl(w)) {
-        w->installEventFilter(this);
+        w->setProperty(kPreparedKey, true);
         if (m_allEnabled)
             w->setEnabled(true);
     }
@@ -665,17 +669,28 @@ void TZeltoBaseForm::PrepareControl(QObject *control)
     }
 }
 
-bool TZeltoBaseForm::eventFilter(QObject *watched, QEvent *event)
+QObject *TZeltoBaseForm::preparedControlOf(QWidget *w) const
 {
-    if (event->type() == QEvent::FocusIn) {
-        FieldEnter(watched);
-    } else if (event->type() == QEvent::FocusOut) {
-        // Losing the focus to another window or a popup is not leaving the field.
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            FieldExit(watched);
+    // The focus may sit in an inner part of a control (the edit of a combo box).
+    for (; w && w != this; w = w->parentWidget()) {
+        if (w->property(kPreparedKey).toBool() && Components::Owner(w) == this)
+            return w;
+        if (w->isWindow())
+            break;
     }
-    return TForm::eventFilter(watched, event);
+    return nullptr;
+}
+
+void TZeltoBaseForm::focusMoved(QWidget *old, QWidget *now)
+{
+    // Handled once both controls have seen their own focus events, so a field that
+    // commits its text on leaving has done so. Focus going to or coming from another
+    // window (a question box, the calculator) is not leaving or entering a field.
+    const bool sameWindow = old && now && old->window() == now->window();
+    if (QObject *from = preparedControlOf(old); from && sameWindow)
+        FieldExit(from);
+    if (QObject *to = preparedControlOf(now); to && (!old || sameWindow))
+        FieldEnter(to);
 }
 
 void TZeltoBaseForm::closeEvent(QCloseEvent *event)

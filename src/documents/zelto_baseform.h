@@ -200,7 +200,6 @@ protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
     // The showing steps, without what subclasses add after them.
     void FormShow();
@@ -213,6 +212,8 @@ private:
     bool helpAvailable() const;
     void updateCommands();
     void rebuildFieldIndex() const;
+    void focusMoved(QWidget *old, QWidget *now);
+    QObject *preparedControlOf(QWidget *w) const;
 
     QString m_id;
     QString m_category;
@@ -241,6 +242,7 @@ private:
     bool m_closingWithResult = false;
     int m_modalResult = 0;
     bool m_filtering = false;
+    QMetaObject::Connection m_focusConnection;
 
     std::vector<std::pair<QString, QString>> m_comments;
 

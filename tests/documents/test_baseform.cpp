@@ -234,6 +234,7 @@ protected:
     void SetUp() override
     {
         SetCommandLineParameters({});
+        appDir = AppDir();
         form = MakeForm<TZeltoBaseForm>(kPages);
         form->show();
         QApplication::setActiveWindow(form.get());
@@ -243,7 +244,7 @@ protected:
     {
         form.reset();
         SetCommandLineParameters({});
-        SetAppDirForTesting(QString());
+        SetAppDirForTesting(appDir);
     }
     QWidget *field(const char *name) { return qobject_cast<QWidget *>(Components::FindComponent(form.get(), QString::fromLatin1(name))); }
     void key(int k, Qt::KeyboardModifiers m = Qt::NoModifier)
@@ -271,6 +272,7 @@ protected:
 
     std::unique_ptr<TZeltoBaseForm> form;
     TServicesReset services;
+    QString appDir;
 };
 
 TEST_F(ShownForm, PagesAndPageKeys)

@@ -289,6 +289,7 @@ TEST_F(ShownCalculatedForm, SKeyIsAnOrdinaryKeyElsewhere)
 TEST(CalculatedFormFile, SettingTheExpressionFile)
 {
     TTestDir dir;
+    const QString appDir = AppDir();
     SetAppDirForTesting(dir.path());
     dir.write(QStringLiteral("Wyr/przelew.txt"), Cp1250::encode(QStringLiteral("3=[1]+1\r\n7='źródło'\r\n")));
     dir.write(QStringLiteral("Wyr/inne.txt"), "3=[1]+2\n");
@@ -307,7 +308,7 @@ TEST(CalculatedFormFile, SettingTheExpressionFile)
     EXPECT_EQ(form->RuleLines().size(), 2);
     form->setExpressionFile(dir.file(QStringLiteral("Wyr/inne.txt")));
     EXPECT_EQ(form->GetFieldText(3), QStringLiteral("3"));
-    SetAppDirForTesting(QString());
+    SetAppDirForTesting(appDir);
 }
 
 } // namespace
