@@ -409,7 +409,22 @@ void TZeltoBaseForm::LoadFieldValues(const QString &text)
 
 void TZeltoBaseForm::ApplyFieldValues(const QString &text)
 {
-    m_setter->ApplyFieldValues(this, text);
+    static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
+    // A stored document names most fields: find them through the index, not by walking
+    // the components once per line.
+    TFieldIndexScope index(this);
+    for (const QString &line : text.split(breaks)) {
+        const int eq = line.indexOf(QLatin1Char('='));
+        if (eq <= 0)
+            continue;
+        const QString number = line.left(eq).trimmed();
+        if (!IsInteger(number))
+            continue;
+        QObject *field = FindField(StrToIntIfInteger(number));
+        if (!field)
+            continue;
+        m_setter->SetControlValue(field, line.mid(eq + 1).replace(QLatin1String("\\n"), QLatin1String("\r\n")));
+    }
 }
 
 void TZeltoBaseForm::ResetFields()
