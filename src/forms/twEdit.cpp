@@ -16,9 +16,17 @@
 
 TFieldSupport::TFieldSupport(QLineEdit *field)
     : m_field(field)
-    , m_labelFont(new TFont(field, field->font(), Vcl::clWindowText, [this] { layoutLabel(); }))
+    , m_creationFont(field->font())
 {
-    Vcl::PaintBackground(field, colorNormal);
+    // A new field already has the window colour as its background; palettes are set when
+    // a colour differs (forms make hundreds of fields).
+}
+
+TFont *TFieldSupport::labelFont() const
+{
+    if (!m_labelFont)
+        m_labelFont = new TFont(m_field, m_creationFont, Vcl::clWindowText, [this] { const_cast<TFieldSupport *>(this)->layoutLabel(); });
+    return m_labelFont;
 }
 
 TFieldSupport::~TFieldSupport()
@@ -77,10 +85,10 @@ void TFieldSupport::layoutLabel()
         label->setParent(m_field->parentWidget());
     label->setVisible(m_field->parentWidget() && !m_field->isHidden());
     label->setText(Vcl::DisplayText(m_caption));
-    label->setFont(m_labelFont->font());
+    label->setFont(labelFont()->font());
     if (label != m_litLabel) {
         QPalette pal = label->palette();
-        pal.setColor(QPalette::WindowText, m_labelFont->qcolor());
+        pal.setColor(QPalette::WindowText, labelFont()->qcolor());
         label->setPalette(pal);
     }
     if (m_labelWidth > 0) {

@@ -37,7 +37,8 @@ public:
     void setLabelLeft(int left);
     int labelTop() const { return m_labelTop; }
     void setLabelTop(int top);
-    TFont *labelFont() const { return m_labelFont; }
+    // Made on first use, from the field's font at that moment.
+    TFont *labelFont() const;
     QWidget *linkToControlLabel() const { return m_link; }
     void setLinkToControlLabel(QWidget *field) { m_link = field; }
 
@@ -63,7 +64,8 @@ private:
     int m_labelWidth = 0;
     int m_labelLeft = 0;
     int m_labelTop = 0;
-    TFont *m_labelFont;
+    QFont m_creationFont;
+    mutable TFont *m_labelFont = nullptr;
     QPointer<QWidget> m_link;
     QPointer<QLabel> m_label;
     QPointer<QLabel> m_litLabel;
