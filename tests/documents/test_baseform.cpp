@@ -19,6 +19,7 @@
 #include <QSplitter>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -463,6 +464,47 @@ TEST_F(ShownForm, HelpPanelAndTestCommand)
     EXPECT_EQ(form->GetFieldText(1), QStringLiteral("1"));
     EXPECT_EQ(form->GetFieldText(3), QStringLiteral("3"));
     EXPECT_EQ(form->GetFieldText(4), QStringLiteral("4"));
+}
+
+class TFakeNoteEditor : public IDocumentNoteEditor
+{
+public:
+    explicit TFakeNoteEditor(bool ok)
+        : m_ok(ok)
+    {
+    }
+    bool Edit(QString &rtf) override
+    {
+        rtf += QStringLiteral(" dopisane");
+        return m_ok;
+    }
+
+private:
+    bool m_ok;
+};
+
+TEST_F(ShownForm, NoteEditorChangesTheCommentOnlyWhenConfirmed)
+{
+    form->setComment(QStringLiteral("notatka"));
+    DocumentServices::SetNoteEditorFactory([](QWidget *) { return std::unique_ptr<IDocumentNoteEditor>(new TFakeNoteEditor(false)); });
+    form->hide();
+    form->show();
+    ASSERT_TRUE(form->action(QStringLiteral("actNote"))->isEnabled());
+    form->action(QStringLiteral("actNote"))->trigger();
+    EXPECT_EQ(form->Comment(), QStringLiteral("notatka"));
+    DocumentServices::SetNoteEditorFactory([](QWidget *) { return std::unique_ptr<IDocumentNoteEditor>(new TFakeNoteEditor(true)); });
+    form->action(QStringLiteral("actNote"))->trigger();
+    EXPECT_EQ(form->Comment(), QStringLiteral("notatka dopisane"));
+}
+
+TEST(BaseFormModal, ShowModalReturnsTheClosingResult)
+{
+    auto form = MakeForm<TZeltoBaseForm>(kFields);
+    QTimer::singleShot(0, [&] { form->action(QStringLiteral("actOK"))->trigger(); });
+    EXPECT_EQ(form->ShowModal(), mrOk);
+    EXPECT_FALSE(form->isVisible());
+    QTimer::singleShot(0, [&] { form->close(); });
+    EXPECT_EQ(form->ShowModal(), mrCancel);
 }
 
 TEST_F(ShownForm, AllEnabledSwitchEnablesFields)
