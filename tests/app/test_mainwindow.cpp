@@ -474,6 +474,34 @@ TEST_F(MainWindow, ClosingSavesTheConfiguration)
     EXPECT_FALSE(bool(config->OnSelectDirectory));
 }
 
+TEST(BuiltInForms, RegisteredInTheFixedOrder)
+{
+    TZeltoFormList list;
+    RegisterBuiltInForms(&list);
+    QStringList classes;
+    for (int i = 0; i < list.count(); ++i)
+        classes << list.at(i)->className();
+    // Windows of later layers join in between; these keep their relative order.
+    const QStringList expected = {
+        QStringLiteral("TZeltoBaseForm"), QStringLiteral("TfrmErrorLog"), QStringLiteral("TfrmHelp"),
+        QStringLiteral("TfrmVarko"), QStringLiteral("TfrmVarkoConfig"), QStringLiteral("TZeltoCalculatedForm"),
+        QStringLiteral("TNIPForm"), QStringLiteral("TPitForm"), QStringLiteral("TPPForm"), QStringLiteral("TVatForm"),
+        QStringLiteral("TOfficeForm"), QStringLiteral("TfrmVersionChecker"), QStringLiteral("TBankForm"),
+        QStringLiteral("TPit2002Form"), QStringLiteral("TPit2008Form")};
+    qsizetype at = 0;
+    for (const QString &c : expected) {
+        const qsizetype found = classes.indexOf(c, at);
+        ASSERT_GE(found, at) << c.toStdString() << " in " << classes.join(QLatin1Char(' ')).toStdString();
+        at = found + 1;
+    }
+    EXPECT_EQ(list.FindInfoByID(QStringLiteral("Error Log"))->className(), QStringLiteral("TfrmErrorLog"));
+    EXPECT_EQ(list.FindInfoByID(QStringLiteral("Help Viewer"))->className(), QStringLiteral("TfrmHelp"));
+    EXPECT_EQ(list.FindInfoByID(QStringLiteral("Config"))->className(), QStringLiteral("TfrmVarkoConfig"));
+    EXPECT_EQ(list.FindInfoByID(QStringLiteral("{46ABDF7E-7D33-4449-BE5B-8E054477D5D0}"))->className(),
+              QStringLiteral("TfrmVersionChecker"));
+    EXPECT_EQ(list.FindInfoByClassName(QStringLiteral("TfrmVarko"))->Category, QStringLiteral("Application Main Form"));
+}
+
 // --- help view and action links -------------------------------------------------------------
 
 class HelpView : public ::testing::Test
