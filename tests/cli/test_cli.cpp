@@ -1,27 +1,8 @@
 // papyra-cli as automation sees it: stdout, stderr and the exit status.
 
-#include <QProcess>
+#include "testsupport.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-struct CliRun
-{
-    int status;
-    QString out;
-    QString err;
-};
-
-CliRun cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(qEnvironmentVariable("PAPYRA_APPDIR") + QStringLiteral("/papyra-cli"), args);
-    p.waitForFinished(30000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
-
-} // namespace
 
 TEST(Cli, SharedRoutines)
 {
@@ -38,7 +19,7 @@ TEST(Cli, SharedRoutines)
         {{QStringLiteral("roundstep"), QStringLiteral("0.05"), QStringLiteral("1.12")}, "1.1\n"},
     };
     for (const Case &c : cases) {
-        const CliRun r = cli(c.args);
+        const TCliRun r = RunPapyraCli(c.args);
         EXPECT_EQ(r.status, 0) << c.args.join(QLatin1Char(' ')).toStdString();
         EXPECT_EQ(r.out, QString::fromUtf8(c.out)) << c.args.join(QLatin1Char(' ')).toStdString();
     }
@@ -54,12 +35,12 @@ TEST(Cli, UsageErrorsGoToStderrWithStatus2)
         {},
     };
     for (const QStringList &args : bad) {
-        const CliRun r = cli(args);
+        const TCliRun r = RunPapyraCli(args);
         EXPECT_EQ(r.status, 2) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(r.out.isEmpty());
         EXPECT_FALSE(r.err.isEmpty());
     }
-    const CliRun help = cli({QStringLiteral("--help")});
+    const TCliRun help = RunPapyraCli({QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("mask MASK NUMBER")));
 }

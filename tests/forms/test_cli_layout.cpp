@@ -2,26 +2,10 @@
 
 #include "testsupport.h"
 
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun
-{
-    int status;
-    QString out;
-    QString err;
-};
-
-CliRun cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(qEnvironmentVariable("PAPYRA_APPDIR") + QStringLiteral("/papyra-cli"), args);
-    p.waitForFinished(30000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
 
 TEST(CliLayout, ListsComponentsThenFieldValues)
 {
@@ -33,7 +17,7 @@ TEST(CliLayout, ListsComponentsThenFieldValues)
                                      "<component class=\"TLabel\" name=\"lbl\" Caption=\"Miasto\"/>"
                                      "<component class=\"TCheckBox\" name=\"chk\" Tag=\"2\"/>"
                                      "<component class=\"TMemo\" name=\"memo\" Tag=\"3\"/></form>");
-    const CliRun r = cli({QStringLiteral("layout"), layout, QStringLiteral("--values"), values});
+    const TCliRun r = RunPapyraCli({QStringLiteral("layout"), layout, QStringLiteral("--values"), values});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringLiteral("TZeltoEdit\tedCity\t1\tŁódź\n"
                                     "TLabel\tlbl\t0\tMiasto\n"
@@ -46,10 +30,10 @@ TEST(CliLayout, Failures)
 {
     TTestDir dir;
     const QString broken = dir.write(QStringLiteral("b.xml"), "<form><component</form>");
-    EXPECT_EQ(cli({QStringLiteral("layout")}).status, 2);
-    EXPECT_EQ(cli({QStringLiteral("layout"), broken, QStringLiteral("--values")}).status, 2);
-    EXPECT_EQ(cli({QStringLiteral("layout"), dir.file(QStringLiteral("none.xml"))}).status, 1);
-    const CliRun r = cli({QStringLiteral("layout"), broken});
+    EXPECT_EQ(RunPapyraCli({QStringLiteral("layout")}).status, 2);
+    EXPECT_EQ(RunPapyraCli({QStringLiteral("layout"), broken, QStringLiteral("--values")}).status, 2);
+    EXPECT_EQ(RunPapyraCli({QStringLiteral("layout"), dir.file(QStringLiteral("none.xml"))}).status, 1);
+    const TCliRun r = RunPapyraCli({QStringLiteral("layout"), broken});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_FALSE(r.err.isEmpty());

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
 TTestDir::TTestDir()
     : m_dir(std::make_unique<QTemporaryDir>())
@@ -27,4 +28,12 @@ QString TTestDir::write(const QString &name, const QByteArray &bytes) const
 QString FixturePath(const QString &relative)
 {
     return QStringLiteral(PAPYRA_FIXTURES_DIR "/") + relative;
+}
+
+TCliRun RunPapyraCli(const QStringList &args)
+{
+    QProcess p;
+    p.start(qEnvironmentVariable("PAPYRA_APPDIR") + QStringLiteral("/papyra-cli"), args);
+    p.waitForFinished(30000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }

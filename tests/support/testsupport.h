@@ -3,6 +3,7 @@
 // path of the checked-in fixtures.
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -21,3 +22,12 @@ private:
 };
 
 QString FixturePath(const QString &relative);
+
+// One run of build/papyra-cli: exit status, stdout and stderr (UTF-8).
+struct TCliRun
+{
+    int status;
+    QString out;
+    QString err;
+};
+TCliRun RunPapyraCli(const QStringList &args);
