@@ -538,9 +538,20 @@ bool TZeltoBaseForm::FormKeyDown(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        // Ctrl+Enter goes to the control: it is how a memo gets a new line.
-        if (ctrl)
+        // Ctrl+Enter is how a memo gets a new line; elsewhere it goes to the control.
+        if (ctrl) {
+            if (auto *plain = qobject_cast<QPlainTextEdit *>(focused)) {
+                if (!plain->isReadOnly())
+                    plain->insertPlainText(QStringLiteral("\n"));
+                return true;
+            }
+            if (auto *rich = qobject_cast<QTextEdit *>(focused)) {
+                if (!rich->isReadOnly())
+                    rich->insertPlainText(QStringLiteral("\n"));
+                return true;
+            }
             return false;
+        }
         if (!isMemo(focused))
             focusNext(true);
         return true;

@@ -309,6 +309,11 @@ TEST_F(ShownForm, EnterAndArrowsMoveTheFocus)
     key(Qt::Key_Down);
     EXPECT_EQ(QApplication::focusWidget(), field("m"));
     EXPECT_EQ(form->GetFieldText(2), QString());
+    QTest::keyClicks(field("m"), QStringLiteral("a"));
+    key(Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClicks(field("m"), QStringLiteral("b"));
+    EXPECT_EQ(form->GetFieldText(2), QStringLiteral("a\r\nb\r\n"));
+    EXPECT_EQ(QApplication::focusWidget(), field("m"));
     field("b")->setFocus();
     key(Qt::Key_Up);
     EXPECT_EQ(QApplication::focusWidget(), field("m"));

@@ -89,6 +89,25 @@ TEST(CalculatedForm, RuleLanguage)
     }
 }
 
+TEST(CalculatedForm, FaultyFilesNeverStopTheForm)
+{
+    const QString longLine = QStringLiteral("3=") + QString(20000, QLatin1Char('[')) + QStringLiteral("1]");
+    const QStringList garbage{QStringLiteral("IF"), QStringLiteral("IF  THEN "), QStringLiteral("IF THEN 3=1"),
+                              QStringLiteral(" THEN 3=1 ELSE 3=2"), QStringLiteral("="), QStringLiteral("=5"),
+                              QStringLiteral("3="), QStringLiteral("[[[1]]]=2"), QStringLiteral("3=[1"),
+                              QStringLiteral("3=SUM(("), QStringLiteral("ERROR"), QStringLiteral("HINT1"),
+                              QStringLiteral("IF [1]=1 THEN ELSE"), QStringLiteral("99999999999999999999=1"),
+                              QStringLiteral("3='niezamknięty"), longLine, QStringLiteral("7=1")};
+    auto form = MakeForm<TZeltoCalculatedForm>(layout("TMemo"));
+    form->FindMessageControls();
+    form->SetRuleLines(garbage);
+    apply(*form, "1=1|3=x");
+    form->Recalculate();
+    form->Recalculate();
+    // The last, sound line still ran.
+    EXPECT_EQ(form->GetFieldText(7), QStringLiteral("1"));
+}
+
 TEST(CalculatedForm, SecondPassBringsOrderDependentRulesUpToDate)
 {
     auto form = MakeForm<TZeltoCalculatedForm>(layout("TEdit"));
