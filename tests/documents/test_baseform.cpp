@@ -323,6 +323,31 @@ TEST_F(ShownForm, EnterAndArrowsMoveTheFocus)
     EXPECT_EQ(form->GetFieldText(1), QStringLiteral("xy"));
 }
 
+TEST(BaseFormKeys, ArrowsStayWithListsAndRadioGroups)
+{
+    auto form = MakeForm<TZeltoBaseForm>(
+        "<form><component class=\"TZeltoEdit\" name=\"a\" parent=\"WorkArea\" Tag=\"1\"/>"
+        "<component class=\"TComboBox\" name=\"c\" parent=\"WorkArea\" Tag=\"2\" Top=\"30\" Style=\"csDropDownList\" Items=\"x\\ny\\nz\" ItemIndex=\"0\"/>"
+        "<component class=\"TRadioGroup\" name=\"r\" parent=\"WorkArea\" Tag=\"3\" Top=\"60\" Height=\"80\" Items=\"p\\nq\" ItemIndex=\"0\"/>"
+        "<component class=\"TZeltoEdit\" name=\"b\" parent=\"WorkArea\" Tag=\"4\" Top=\"150\"/></form>");
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    auto *combo = qobject_cast<QWidget *>(form->FindField(2));
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), combo);
+    EXPECT_EQ(form->GetFieldText(2), QStringLiteral("1"));
+    auto *first = qobject_cast<QWidget *>(form->FindField(3))->findChild<QRadioButton *>();
+    ASSERT_TRUE(first);
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Down);
+    EXPECT_NE(QApplication::focusWidget(), form->FindField(4));
+    auto *a = qobject_cast<QWidget *>(form->FindField(1));
+    a->setFocus();
+    QTest::keyClick(a, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), combo);
+}
+
 TEST_F(ShownForm, PrepareControls)
 {
     auto *calc = qobject_cast<TZeltoCalcEdit *>(field("kwota"));
