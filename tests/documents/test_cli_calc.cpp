@@ -2,25 +2,13 @@
 
 #include "testsupport.h"
 
-#include <QProcess>
-
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliRun
+TCliRun cli(const QStringList &args)
 {
-    int status;
-    QString out;
-    QString err;
-};
-
-CliRun cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(qEnvironmentVariable("PAPYRA_APPDIR") + QStringLiteral("/papyra-cli"), args);
-    p.waitForFinished(30000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return RunPapyraCli(args);
 }
 
 QString fixture(const char *name)
@@ -30,7 +18,7 @@ QString fixture(const char *name)
 
 TEST(CliCalc, RecalculatesWithValuesAndShowsTheFirstError)
 {
-    const CliRun r = cli({QStringLiteral("calc"), QStringLiteral("--layout"), fixture("przelew.xml"),
+    const TCliRun r = cli({QStringLiteral("calc"), QStringLiteral("--layout"), fixture("przelew.xml"),
                           QStringLiteral("--expressions"), fixture("przelew.txt"), QStringLiteral("--values"),
                           fixture("przelew_wartosci.txt"), QStringLiteral("--errors")});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
@@ -39,7 +27,7 @@ TEST(CliCalc, RecalculatesWithValuesAndShowsTheFirstError)
 
 TEST(CliCalc, WithoutValuesEveryRuleSeesEmptyFields)
 {
-    const CliRun r = cli({QStringLiteral("calc"), QStringLiteral("--expressions"), fixture("przelew.txt"),
+    const TCliRun r = cli({QStringLiteral("calc"), QStringLiteral("--expressions"), fixture("przelew.txt"),
                           QStringLiteral("--layout"), fixture("przelew.xml"), QStringLiteral("--errors")});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringLiteral("1=\n2=0\n3=1.5\n4=1.5\n5=0\nERRORS:\nBrak odbiorcy\n"));
@@ -50,7 +38,7 @@ TEST(CliCalc, TheDemoFormAddsUp)
     TTestDir dir;
     const QString values = dir.write(QStringLiteral("v.txt"), "1=1234563218\r\n2=Firma\r\n10=1000.45\r\n12=200\r\n");
     const QString app = qEnvironmentVariable("PAPYRA_APPDIR") + QStringLiteral("/Forms/");
-    const CliRun r = cli({QStringLiteral("calc"), QStringLiteral("--layout"), app + QStringLiteral("zestawienie_vat.xml"),
+    const TCliRun r = cli({QStringLiteral("calc"), QStringLiteral("--layout"), app + QStringLiteral("zestawienie_vat.xml"),
                           QStringLiteral("--expressions"), app + QStringLiteral("zestawienie_vat.txt"),
                           QStringLiteral("--values"), values, QStringLiteral("--errors")});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
@@ -84,7 +72,7 @@ TEST(CliCalc, UsageAndMissingFiles)
          1},
     };
     for (const auto &c : cases) {
-        const CliRun r = cli(c.args);
+        const TCliRun r = cli(c.args);
         EXPECT_EQ(r.status, c.status) << c.args.join(QLatin1Char(' ')).toStdString();
         EXPECT_FALSE(r.err.isEmpty());
         EXPECT_TRUE(r.out.isEmpty());
