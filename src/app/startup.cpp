@@ -5,6 +5,7 @@
 #include "frm_varko.h"
 
 #include "common/apppaths.h"
+#include "documents/formcategories.h"
 #include "common/switches.h"
 #include "common/varkoconfig.h"
 #include "expressions/ui/frm_selectitem.h"
@@ -78,6 +79,8 @@ int RunPapyra(int argc, char **argv)
     // The long-lived windows: the main window first (its creation loads the catalogue).
     auto mainWindow = std::make_unique<TfrmVarko>(nullptr, &config);
     g_mainWindow = mainWindow.get();
+    // The year form windows for 2002 to 2008, hidden until a document of theirs is opened.
+    const QList<QWidget *> yearForms = CreateYearFormWindows(mainWindow.get());
     mainWindow->show();
 
     const int status = app.exec();
