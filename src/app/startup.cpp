@@ -5,9 +5,9 @@
 #include "frm_varko.h"
 
 #include "common/apppaths.h"
-#include "documents/formcategories.h"
 #include "common/switches.h"
 #include "common/varkoconfig.h"
+#include "documents/formcategories.h"
 #include "expressions/ui/frm_selectitem.h"
 #include "printing/printfonts.h"
 #include "printing/ui/printuiimpl.h"
