@@ -6,6 +6,7 @@
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPointer>
 #include <QResizeEvent>
@@ -276,6 +277,13 @@ void Realign(QWidget *parent)
     if (aligned.isEmpty())
         return;
     inRealign = true;
+    // A control laid out by a Qt layout inside is given its new size at once, so its
+    // contents follow the alignment even when it was placed while hidden.
+    auto place = [](QWidget *c, const QRect &r) {
+        c->setGeometry(r);
+        if (c->layout())
+            c->layout()->setGeometry(c->rect());
+    };
     QRect area = parent->contentsRect();
     auto take = [&](TAlign kind, auto less) {
         QList<QWidget *> list;
@@ -286,23 +294,23 @@ void Realign(QWidget *parent)
         return list;
     };
     for (QWidget *c : take(alTop, [](QWidget *a, QWidget *b) { return a->y() < b->y(); })) {
-        c->setGeometry(area.left(), area.top(), area.width(), c->height());
+        place(c, QRect(area.left(), area.top(), area.width(), c->height()));
         area.setTop(area.top() + c->height());
     }
     for (QWidget *c : take(alBottom, [](QWidget *a, QWidget *b) { return a->y() > b->y(); })) {
-        c->setGeometry(area.left(), area.bottom() + 1 - c->height(), area.width(), c->height());
+        place(c, QRect(area.left(), area.bottom() + 1 - c->height(), area.width(), c->height()));
         area.setBottom(area.bottom() - c->height());
     }
     for (QWidget *c : take(alLeft, [](QWidget *a, QWidget *b) { return a->x() < b->x(); })) {
-        c->setGeometry(area.left(), area.top(), c->width(), qMax(0, area.height()));
+        place(c, QRect(area.left(), area.top(), c->width(), qMax(0, area.height())));
         area.setLeft(area.left() + c->width());
     }
     for (QWidget *c : take(alRight, [](QWidget *a, QWidget *b) { return a->x() > b->x(); })) {
-        c->setGeometry(area.right() + 1 - c->width(), area.top(), c->width(), qMax(0, area.height()));
+        place(c, QRect(area.right() + 1 - c->width(), area.top(), c->width(), qMax(0, area.height())));
         area.setRight(area.right() - c->width());
     }
     for (QWidget *c : take(alClient, [](QWidget *, QWidget *) { return false; }))
-        c->setGeometry(area.left(), area.top(), qMax(0, area.width()), qMax(0, area.height()));
+        place(c, QRect(area.left(), area.top(), qMax(0, area.width()), qMax(0, area.height())));
     inRealign = false;
 }
 
