@@ -3,26 +3,16 @@
 #include "storagetestsupport.h"
 
 #include "common/codepage.h"
-
-#include <QProcess>
+#include "testsupport.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct TRun
+// The database subcommands of the same runner.
+TCliRun cli(const QStringList &args)
 {
-    int status;
-    QString out;
-    QString err;
-};
-
-TRun cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(PAPYRA_CLI), QStringList{QStringLiteral("db")} + args);
-    p.waitForFinished(30000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return RunPapyraCli(QStringList{QStringLiteral("db")} + args);
 }
 
 TEST(StorageCli, CreateAddListShow)
@@ -34,7 +24,7 @@ TEST(StorageCli, CreateAddListShow)
 
     QString values = QString::fromUtf8("1=Łódź\r\n2=O'Brien\r\n");
     ASSERT_TRUE(WriteCp1250File(dir.file(QStringLiteral("v.txt")), values));
-    TRun add = cli({QStringLiteral("add"), file, QStringLiteral("--form-id"), QStringLiteral("{F-1}"),
+    TCliRun add = cli({QStringLiteral("add"), file, QStringLiteral("--form-id"), QStringLiteral("{F-1}"),
                     QStringLiteral("--category"), QStringLiteral("PIT"), QStringLiteral("--title"),
                     QStringLiteral("PIT-37"), QStringLiteral("--description1"), QStringLiteral("Jan O'Brien"),
                     QStringLiteral("--description3"), QString::fromUtf8("Kraków"), QStringLiteral("--date"),
@@ -47,7 +37,7 @@ TEST(StorageCli, CreateAddListShow)
                QStringLiteral("--description1"), QStringLiteral("Inna")});
     ASSERT_EQ(add.status, 0) << add.err.toStdString();
 
-    TRun list = cli({QStringLiteral("list"), file, QStringLiteral("--search"), QStringLiteral("o'brien")});
+    TCliRun list = cli({QStringLiteral("list"), file, QStringLiteral("--search"), QStringLiteral("o'brien")});
     EXPECT_EQ(list.status, 0) << list.err.toStdString();
     EXPECT_EQ(list.out, id + QString::fromUtf8("\t{F-1}\t05.03.2007\tPIT-37\tJan O'Brien  Kraków\n"));
     list = cli({QStringLiteral("list"), file, QStringLiteral("--all-companies"), QStringLiteral("--sort"),
@@ -57,7 +47,7 @@ TEST(StorageCli, CreateAddListShow)
     list = cli({QStringLiteral("list"), file, QStringLiteral("--company"), QStringLiteral("FIRMA1")});
     EXPECT_TRUE(list.out.startsWith(QString::number(id.toInt() + 1) + QStringLiteral("\t{F-2}")));
 
-    TRun show = cli({QStringLiteral("show"), file, id});
+    TCliRun show = cli({QStringLiteral("show"), file, id});
     EXPECT_EQ(show.status, 0);
     EXPECT_EQ(show.out, values);
     EXPECT_EQ(cli({QStringLiteral("show"), file, QStringLiteral("999")}).status, 1);
@@ -65,7 +55,7 @@ TEST(StorageCli, CreateAddListShow)
 
 TEST(StorageCli, QueryPrintsTheLinesAndBadInputIsAUsageError)
 {
-    TRun q = cli({QStringLiteral("query"), QStringLiteral("nieistotny.gdb"), QStringLiteral("--form-id"),
+    TCliRun q = cli({QStringLiteral("query"), QStringLiteral("nieistotny.gdb"), QStringLiteral("--form-id"),
                   QStringLiteral("{F-1}"), QStringLiteral("--sort"), QStringLiteral("1")});
     EXPECT_EQ(q.status, 0);
     EXPECT_EQ(q.out, QStringLiteral("SELECT * from Forms\nWHERE\n(CompanyCode='DEFAULT')\nAND\n(FormID='{F-1}')\n"
@@ -75,7 +65,7 @@ TEST(StorageCli, QueryPrintsTheLinesAndBadInputIsAUsageError)
     EXPECT_EQ(cli({QStringLiteral("add"), QStringLiteral("x.gdb"), QStringLiteral("--category"), QStringLiteral("PIT")}).status, 2);
     EXPECT_EQ(cli({QStringLiteral("frob"), QStringLiteral("x.gdb")}).status, 2);
     TTestDir dir;
-    TRun missing = cli({QStringLiteral("list"), dir.file(QStringLiteral("brak.gdb"))});
+    TCliRun missing = cli({QStringLiteral("list"), dir.file(QStringLiteral("brak.gdb"))});
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.err.contains(QString::fromUtf8("Nie znaleziono bazy danych")));
 }

@@ -23,7 +23,8 @@ private:
 
 QString FixturePath(const QString &relative);
 
-// One run of build/papyra-cli: exit status, stdout and stderr (UTF-8).
+// One run of build/papyra-cli: exit status (-1 when it crashed or ran past a minute),
+// stdout and stderr (UTF-8).
 struct TCliRun
 {
     int status;
